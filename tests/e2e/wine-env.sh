@@ -1,0 +1,81 @@
+# Shared set-up for every script that runs Wine: display, prefix, locale. Source it, then call
+# valomat_wine_env (or valomat_fresh_prefix for a prefix nobody has used yet).
+
+valomat_cache_dir() { echo "${VALOMAT_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/valomat}"; }
+
+# A display: the caller's when it answers, else a private Xvfb that stays up for later runs.
+valomat_display() {
+  if [ -n "${DISPLAY:-}" ] && xdpyinfo_ok "$DISPLAY"; then return 0; fi
+  local n=${VALOMAT_XVFB_DISPLAY:-97}
+  if ! xdpyinfo_ok ":$n"; then
+    (
+      flock 9
+      if ! xdpyinfo_ok ":$n"; then
+        rm -f "/tmp/.X$n-lock" "/tmp/.X11-unix/X$n"
+        setsid Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 < /dev/null &
+        for _ in $(seq 50); do xdpyinfo_ok ":$n" && break; sleep 0.1; done
+      fi
+    ) 9>"/tmp/valomat-xvfb-$n.lock"
+  fi
+  export DISPLAY=":$n"
+}
+
+# xdpyinfo is not always installed; xdotool is, and fails fast without a display.
+xdpyinfo_ok() { DISPLAY="$1" xdotool getdisplaygeometry >/dev/null 2>&1; }
+
+valomat_locale() {
+  local loc=${VALOMAT_LOCALE:-nl_BE.UTF-8}
+  export LANG="$loc" LC_ALL="$loc"
+}
+
+wine_common_env() {
+  export WINEDEBUG=${WINEDEBUG:--all}
+  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+  valomat_display
+  valomat_locale
+}
+
+# A booted prefix that no program of ours ever runs in; every other prefix is a copy of it.
+valomat_template() {
+  local dir; dir=$(valomat_cache_dir)
+  mkdir -p "$dir"
+  local template=$dir/template
+  if [ ! -f "$template/.valomat-booted" ]; then
+    (
+      flock 9
+      if [ ! -f "$template/.valomat-booted" ]; then
+        rm -rf "$template"
+        WINEPREFIX="$template" wineboot -i >/dev/null 2>&1 || true
+        WINEPREFIX="$template" wineserver -w || true
+        touch "$template/.valomat-booted"
+      fi
+    ) 9>"$dir/template.lock"
+  fi
+  echo "$template"
+}
+
+# The shared prefix for the in-process tests.
+valomat_wine_env() {
+  wine_common_env
+  local dir template; dir=$(valomat_cache_dir); template=$(valomat_template)
+  export WINEPREFIX=${VALOMAT_WINEPREFIX:-$dir/prefix}
+  if [ ! -f "$WINEPREFIX/.valomat-booted" ]; then
+    (
+      flock 9
+      if [ ! -f "$WINEPREFIX/.valomat-booted" ]; then
+        rm -rf "$WINEPREFIX"
+        cp -a "$template" "$WINEPREFIX"
+      fi
+    ) 9>"$dir/prefix.lock"
+  fi
+}
+
+# A prefix that no program has used, with an empty program key: a copy of the template.
+valomat_fresh_prefix() {
+  local target=$1
+  wine_common_env
+  local template; template=$(valomat_template)
+  rm -rf "$target"
+  cp -a "$template" "$target"
+  export WINEPREFIX="$target"
+}
