@@ -1,0 +1,97 @@
+# Helpers for the end-to-end tests: start valomat.exe in a fresh Wine prefix on a virtual display,
+# find its window, close it as a person would, read the registry from outside.
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
+
+E2E_FAILURES=0
+E2E_CHECKS=0
+
+e2e_tmp() {
+  E2E_DIR=$(mktemp -d "${TMPDIR:-/tmp}/valomat-e2e.XXXXXX")
+  trap 'e2e_cleanup' EXIT
+}
+
+e2e_cleanup() {
+  if [ -n "${VALOMAT_PID:-}" ]; then kill "$VALOMAT_PID" 2>/dev/null || true; fi
+  if [ -n "${WINEPREFIX:-}" ]; then wineserver -k 2>/dev/null || true; fi
+  [ -n "${E2E_DIR:-}" ] && rm -rf "$E2E_DIR"
+}
+
+# e2e_fresh LOCALE: a fresh prefix with the given Linux locale as the Windows user locale.
+e2e_fresh() {
+  [ -n "${WINEPREFIX:-}" ] && { wineserver -k 2>/dev/null || true; }
+  export VALOMAT_LOCALE=$1
+  valomat_fresh_prefix "$E2E_DIR/prefix"
+}
+
+# e2e_start EXE [ARGS...]: starts the program and waits for its main window.
+e2e_start() {
+  local exe=$1; shift
+  wine "$exe" "$@" >"$E2E_DIR/wine.log" 2>&1 &
+  VALOMAT_PID=$!
+  VALOMAT_WIN=""
+  local t0; t0=$(date +%s%N)
+  for _ in $(seq 300); do
+    VALOMAT_WIN=$(xdotool search --onlyvisible --name '^Valomat$' 2>/dev/null | head -1 || true)
+    [ -n "$VALOMAT_WIN" ] && break
+    sleep 0.05
+  done
+  E2E_START_MS=$(( ($(date +%s%N) - t0) / 1000000 ))
+  [ -n "$VALOMAT_WIN" ] || { echo "main window did not appear"; cat "$E2E_DIR/wine.log"; return 1; }
+}
+
+# e2e_close: Alt+F4 on the main window; waits for the process to end.
+e2e_close() {
+  xdotool windowfocus --sync "$VALOMAT_WIN" 2>/dev/null || xdotool windowfocus "$VALOMAT_WIN" || true
+  sleep 0.2
+  xdotool key alt+F4
+  for _ in $(seq 200); do
+    kill -0 "$VALOMAT_PID" 2>/dev/null || break
+    sleep 0.05
+  done
+  if kill -0 "$VALOMAT_PID" 2>/dev/null; then
+    echo "program did not end after Alt+F4"; kill "$VALOMAT_PID"; return 1
+  fi
+  wait "$VALOMAT_PID" 2>/dev/null || true
+  VALOMAT_PID=""
+  wineserver -w
+}
+
+# reg_snapshot: reads the whole program key once (each wine start costs time).
+reg_snapshot() {
+  E2E_REG="$E2E_DIR/reg.txt"
+  { wine reg query 'HKCU\Software\ZT\Valomat' /s 2>/dev/null || true; } | tr -d '\r' >"$E2E_REG"
+}
+
+# reg_get KEY VALUE -> "TYPE DATA" (empty when missing), KEY below HKCU, from the last snapshot.
+reg_get() {
+  # Names travel through the environment: awk -v would eat the backslashes.
+  K="HKEY_CURRENT_USER\\$1" N="$2" awk '
+    BEGIN { key = tolower(ENVIRON["K"]); n = ENVIRON["N"] }
+    /^HKEY_/ { insec = (tolower($0) == key); next }
+    insec && tolower($1) == tolower(n) { t = $2; $1 = ""; $2 = ""; sub(/^ +/, ""); print t " " $0; exit }
+  ' "$E2E_REG" | sed 's/ *$//'
+}
+
+check() {  # check DESCRIPTION EXPECTED ACTUAL
+  E2E_CHECKS=$((E2E_CHECKS + 1))
+  if [ "$2" != "$3" ]; then
+    E2E_FAILURES=$((E2E_FAILURES + 1))
+    echo "FAIL: $1: expected [$2], got [$3]"
+  fi
+}
+
+e2e_finish() {
+  echo "$((E2E_CHECKS - E2E_FAILURES)) passed, $E2E_FAILURES failed"
+  [ "$E2E_FAILURES" -eq 0 ]
+}
+
+# reg_count KEY: the number of values directly in KEY (below HKCU), from the last snapshot.
+reg_count() {
+  K="HKEY_CURRENT_USER\\$1" awk '
+    BEGIN { key = tolower(ENVIRON["K"]) }
+    /^HKEY_/ { insec = (tolower($0) == key); next }
+    insec && /REG_/ { c++ }
+    END { print c + 0 }
+  ' "$E2E_REG"
+}
