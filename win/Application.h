@@ -1,0 +1,38 @@
+// The program's start, its message loop and its title.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+namespace win {
+
+class Form;
+
+class Application {
+  public:
+    // Registers the common controls and our window classes; call once before any window.
+    static bool Initialize(std::string_view title);
+    static HINSTANCE Instance();
+    static const std::string& Title();
+    static void SetTitle(std::string_view title);
+
+    // Shows the main form and runs the message loop until the main form closes or Terminate
+    // is called. Tab and Shift+Tab move the focus inside the active form (IsDialogMessage).
+    static int Run(Form& mainForm);
+    static Form* MainForm();
+    // Handles every message that is waiting, then returns (also inside modal loops and tests).
+    static void ProcessMessages();
+    // Ends the message loop (posts WM_QUIT); modal loops end too.
+    static void Terminate();
+    static bool Terminated();
+
+    // Translates and dispatches one message the way every loop of ours does.
+    static void Dispatch(MSG& msg);
+
+    // The general error message box, captioned with the title.
+    static void ShowError(std::string_view message);
+};
+
+}  // namespace win

@@ -1,0 +1,191 @@
+// The base of every child control, and the containers that hold them (forms, panels, group
+// boxes). A control is a thin object: it owns its HWND and nothing else; the form keeps a list
+// of its controls by name so windows can reach "Label_Munt" + n.
+//
+// Child notifications (WM_COMMAND, WM_NOTIFY, WM_DRAWITEM, WM_MEASUREITEM, WM_CTLCOLOR*) arrive
+// at the parent window, which is always one of our containers; the container hands each back
+// to the control that owns the child (ReflectToControl), so controls handle themselves.
+//
+// Control kinds: Edit, Label, SpeedButton, Image, Panel, GroupBox, Bevel, ToolBar, ListBox (each
+// in its own header). Later kinds (Button, CheckBox, RadioGroup, PageControl/TabSheet, SpinEdit)
+// derive from Control the same way; a TabSheet is a container like Panel.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/RecRec.h"
+#include "win/Gdi.h"
+
+namespace win {
+
+class Form;
+class Control;
+class PopupMenu;
+
+// Where a control is placed inside its parent when the parent is resized (Delphi's Align):
+// Top/Bottom take the full width at the edge, Left/Right the full remaining height, Client
+// fills what is left. Aligned controls are placed in creation order.
+enum class Align { None, Top, Bottom, Left, Right, Client };
+
+// A window that can hold controls: a Form, a Panel, a GroupBox.
+class Container {
+  public:
+    virtual HWND ContainerHandle() const = 0;
+    virtual Form* ContainerForm() = 0;
+    // Font and background that children start from.
+    virtual const FontSpec& ContainerFont() const = 0;
+    virtual Colour ContainerBackground() const = 0;
+    // Lays out the aligned children again (called on resize).
+    void Realign();
+
+  protected:
+    ~Container() = default;
+};
+
+// Answers a child notification for the control that owns the child, or nothing when the
+// message is not one or the child is not ours. Every container's window procedure calls it.
+std::optional<LRESULT> ReflectToControl(HWND parent, UINT msg, WPARAM wp, LPARAM lp);
+
+// The fields every control's creation struct starts with. C++20 designated initializers cannot
+// name members of a base struct, so each kind's struct begins with these and adds its own;
+// fill them in this order: {.parent = this, .name = "Edit_Van", .x = 8, .y = 6, .width = 125}.
+#define WIN_CONTROL_PARAMS                                                 \
+    ::win::Container* parent = nullptr;                                    \
+    std::string name;                                                      \
+    int x = 0;                                                             \
+    int y = 0;                                                             \
+    int width = 0;                                                         \
+    int height = 0;                                                        \
+    int tag = 0;                                                           \
+    bool visible = true;                                                   \
+    bool enabled = true;                                                   \
+    ::win::Align align = ::win::Align::None;                               \
+    std::string hint;                                                      \
+    std::optional<::win::FontSpec> font; /* the parent's when not given */ \
+    std::optional<Colour> textColour;                                      \
+    std::optional<Colour> colour; /* background */                         \
+    ::win::PopupMenu* popupMenu = nullptr;
+
+struct ControlParams {
+    WIN_CONTROL_PARAMS
+};
+
+template <typename P>
+ControlParams CommonParams(const P& p) {
+    return {p.parent,  p.name,  p.x,    p.y,    p.width,      p.height, p.tag,      p.visible,
+            p.enabled, p.align, p.hint, p.font, p.textColour, p.colour, p.popupMenu};
+}
+
+class Control {
+  public:
+    Control() = default;
+    // Destroys the window when it still exists and leaves the form's list.
+    virtual ~Control();
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    HWND Handle() const { return hwnd_; }
+    bool Exists() const { return hwnd_ != nullptr; }
+    const std::string& Name() const { return name_; }
+    Form* OwnerForm() const { return form_; }
+    Container* Parent() const { return parent_; }
+    // The control that owns a window, or null.
+    static Control* FromHandle(HWND window);
+
+    int Tag = 0;
+
+    // Visible is the control's own flag; IsShowing also needs every parent visible.
+    bool Visible() const;
+    void SetVisible(bool visible);
+    bool IsShowing() const;
+    bool Enabled() const;
+    void SetEnabled(bool enabled);
+
+    // Bounds in the parent's client coordinates.
+    RECT Bounds() const;
+    void SetBounds(int x, int y, int width, int height);
+    int Left() const { return Bounds().left; }
+    int Top() const { return Bounds().top; }
+    int Width() const;
+    int Height() const;
+    void SetLeft(int x);
+    void SetTop(int y);
+    void SetWidth(int width);
+    void SetHeight(int height);
+    Align GetAlign() const { return align_; }
+
+    // The window text (caption) in UTF-8.
+    std::string Text() const;
+    virtual void SetText(std::string_view text);
+
+    const FontSpec& Font() const { return font_; }
+    void SetFont(const FontSpec& font);
+    Colour TextColour() const { return textColour_; }
+    void SetTextColour(Colour colour);
+    Colour Background() const { return background_; }
+    void SetBackground(Colour colour);
+
+    // Tool-tip text; empty shows none.
+    const std::string& Hint() const { return hint_; }
+    void SetHint(std::string_view hint);
+    // Shown by right click, the menu key or Shift+F10 on the control (the menu must outlive it).
+    void SetPopupMenu(PopupMenu* menu) { popupMenu_ = menu; }
+    PopupMenu* GetPopupMenu() const { return popupMenu_; }
+
+    // Visible and enabled, and so are all its parents up to the form.
+    bool CanFocus() const;
+    bool Focused() const;
+    // Moves the focus here; the old control's exit and this one's enter handlers run inside.
+    bool SetFocus();
+
+    void Invalidate();
+    void Repaint();
+
+  protected:
+    // Creates the window from the common fields; registers the control on its form.
+    bool CreateWindowFor(const ControlParams& params, const wchar_t* className, DWORD style,
+                         DWORD exStyle = 0, std::string_view text = {});
+
+    // Reflected notifications; each returns nothing when it does not handle the message.
+    virtual std::optional<LRESULT> ReflectCommand(int id, int code);
+    virtual std::optional<LRESULT> ReflectNotify(NMHDR& header);
+    virtual std::optional<LRESULT> ReflectDrawItem(const DRAWITEMSTRUCT& item);
+    virtual std::optional<LRESULT> ReflectMeasureItem(MEASUREITEMSTRUCT& item);
+    // Colours for WM_CTLCOLOR*: sets the DC's colours and returns the background brush.
+    virtual HBRUSH ReflectCtlColor(HDC dc);
+    // Every message to the control's own window (through subclassing) comes here first.
+    virtual std::optional<LRESULT> WindowMessage(UINT msg, WPARAM wp, LPARAM lp);
+    // Whether the control wants a key that the dialog navigation would take (Enter, Escape).
+    virtual bool WantsKey(WPARAM vk) const;
+
+    // The default processing of a message by the control's window class.
+    LRESULT DefaultProc(UINT msg, WPARAM wp, LPARAM lp);
+    // Paints the parent's background into dc (for controls that look transparent).
+    void PaintParentBackground(HDC dc);
+
+  private:
+    friend std::optional<LRESULT> ReflectToControl(HWND, UINT, WPARAM, LPARAM);
+    friend class Form;
+    static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    LRESULT HandleSubclassed(UINT msg, WPARAM wp, LPARAM lp);
+    void Detach();
+    void ShowContextMenu(LPARAM lp);
+
+    HWND hwnd_ = nullptr;
+    Form* form_ = nullptr;
+    Container* parent_ = nullptr;
+    std::string name_;
+    std::string hint_;
+    FontSpec font_;
+    Colour textColour_ = clWindowText;
+    Colour background_ = clBtnFace;
+    Align align_ = Align::None;
+    PopupMenu* popupMenu_ = nullptr;
+};
+
+}  // namespace win

@@ -1,0 +1,187 @@
+// The top-level window base. A window class of the program derives from Form, holds its
+// controls as typed members, creates them in CreateControls and wires their events:
+//
+//   class TForm_Main : public win::Form {
+//       void CreateControls() override {
+//           Edit_Van.Create({.parent = this, .name = "Edit_Van", .x = 8, .y = 6, .width = 125});
+//           Edit_Van.OnChange = [this] { Edit_VanChange(); };
+//       }
+//   };
+//   form.Create({.caption = "Valomat", .clientWidth = 326, .clientHeight = 400});
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "win/Control.h"
+
+namespace win {
+
+class Timer;
+
+enum class BorderKind {
+    Fixed,              // fixed size, caption, system menu and minimise button only
+    SizableToolWindow,  // small caption, resizable, close box
+    ToolWindow,         // small caption, fixed size, close box only
+    None,               // borderless popup
+};
+
+// What happens when a form closes, chosen by its OnClose handler.
+enum class CloseAction {
+    None,  // the close is refused
+    Hide,  // hidden, kept for showing again (the default)
+    Free,  // the window is destroyed (OnDestroy runs); the object may be deleted afterwards
+};
+
+// Modal results; any other positive number works the same.
+inline constexpr int mrNone = 0;
+inline constexpr int mrOk = 1;
+inline constexpr int mrCancel = 2;
+
+struct FormParams {
+    std::string caption;
+    int clientWidth = 300;
+    int clientHeight = 200;
+    BorderKind border = BorderKind::Fixed;
+    bool topmost = false;
+    bool centred = true;  // on the work area of the primary screen; else at (left, top)
+    int left = 0;
+    int top = 0;
+    Form* owner = nullptr;  // an owned window stays above its owner and has no taskbar button
+    FontSpec font;
+    Colour colour = clBtnFace;
+    bool keyPreview = false;
+    std::string name;
+};
+
+class Form : public Container {
+  public:
+    Form() = default;
+    // Destroys the window (and with it every child) if it still exists.
+    virtual ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    // Creates the window hidden, then runs CreateControls, then OnCreate.
+    bool Create(const FormParams& params);
+    HWND Handle() const { return hwnd_; }
+    bool Exists() const { return hwnd_ != nullptr; }
+    const std::string& Name() const { return name_; }
+    static Form* FromHandle(HWND window);
+
+    int Tag = 0;
+
+    // ---- showing and closing
+    void Show();  // shows, activates and brings it to the front; OnShow runs when it was hidden
+    void Hide();
+    bool Visible() const;
+    void SetVisible(bool visible);
+    // Asks OnClose, then hides or destroys as it decides; a modal form ends its loop with
+    // mrCancel unless a result is already set. Closing the application's main form ends Run.
+    void Close();
+    // Shows the form modally: every other window of the program is disabled while a nested
+    // message loop runs until ModalResult becomes non-zero, the form closes or the program
+    // quits. Returns the modal result (mrCancel when closed otherwise).
+    int ShowModal();
+    bool IsModal() const { return modal_; }
+    int ModalResult() const { return modalResult_; }
+    void SetModalResult(int result) { modalResult_ = result; }
+
+    // Stay on top, switched without re-creating the window.
+    bool StayOnTop() const;
+    void SetStayOnTop(bool on);
+
+    // ---- geometry (screen coordinates for the window, pixels for the client area)
+    int ClientWidth() const;
+    int ClientHeight() const;
+    void SetClientSize(int width, int height);
+    void SetClientWidth(int width) { SetClientSize(width, ClientHeight()); }
+    void SetClientHeight(int height) { SetClientSize(ClientWidth(), height); }
+    RECT Bounds() const;
+    int Left() const { return Bounds().left; }
+    int Top() const { return Bounds().top; }
+    int Width() const;
+    int Height() const;
+    void SetPosition(int left, int top);
+    void CentreOnScreen();
+
+    std::string Caption() const;
+    void SetCaption(std::string_view caption);
+
+    // Suspends (false) or resumes (true) drawing; resuming repaints frame and all children.
+    void SetRedraw(bool on);
+
+    // ---- controls
+    // The control registered under this name (names are unique on a form), or null.
+    Control* FindComponent(std::string_view name) const;
+    template <typename T>
+    T* Find(std::string_view name) const {
+        return dynamic_cast<T*>(FindComponent(name));
+    }
+    const std::vector<Control*>& Controls() const { return controls_; }
+    // The control that has, or last had, the keyboard focus in this form; null if none.
+    Control* ActiveControl() const;
+    void SetActiveControl(Control* control);
+
+    // ---- events
+    bool KeyPreview = false;                       // OnKeyPress sees children's characters first
+    std::function<void()> OnCreate;                // after CreateControls
+    std::function<void()> OnShow;                  // each time the hidden form is shown
+    std::function<void(CloseAction&)> OnClose;     // may change the action, None vetoes
+    std::function<void()> OnDestroy;               // the window is being destroyed
+    std::function<void()> OnResize;                // the client area changed size
+    std::function<void(wchar_t& key)> OnKeyPress;  // set key to 0 to swallow it
+
+    // ---- Container
+    HWND ContainerHandle() const override { return hwnd_; }
+    Form* ContainerForm() override { return this; }
+    const FontSpec& ContainerFont() const override { return font_; }
+    Colour ContainerBackground() const override { return colour_; }
+
+  protected:
+    // Builds the controls; runs inside Create after the window exists.
+    virtual void CreateControls() {}
+    // Sees every message of the form first; returning a value ends its processing.
+    virtual std::optional<LRESULT> OnMessage(UINT msg, WPARAM wp, LPARAM lp);
+    // Commands that come from no control: menu and accelerator ids, IDOK and IDCANCEL from
+    // the dialog keys.
+    virtual void OnCommand(int id);
+
+  private:
+    friend class Control;
+    friend class Timer;
+    friend class Application;
+    static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
+    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
+    bool KeyPressPreview(wchar_t& key);
+    void Register(Control& control);
+    void Unregister(Control& control);
+    int NextControlId() { return nextId_++; }
+    void FireShow();
+    void RemoveHint(Control& control);
+    void UpdateHint(Control& control);
+    int AddTimer(Timer& timer);
+    void RemoveTimer(Timer& timer);
+
+    HWND hwnd_ = nullptr;
+    std::string name_;
+    FontSpec font_;
+    Colour colour_ = clBtnFace;
+    std::vector<Control*> controls_;
+    std::vector<Timer*> timers_;
+    HWND lastFocus_ = nullptr;
+    HWND tooltip_ = nullptr;
+    std::wstring hintBuffer_;
+    int nextId_ = 100;
+    int nextTimerId_ = 1;
+    int modalResult_ = mrNone;
+    bool modal_ = false;
+    bool wasVisible_ = false;
+};
+
+}  // namespace win

@@ -1,0 +1,40 @@
+// A picture on a form (a static child painted by us).
+#pragma once
+
+#include <functional>
+
+#include "util/zt_Graph.h"
+#include "win/Control.h"
+
+namespace win {
+
+struct ImageParams {
+    WIN_CONTROL_PARAMS
+    Picture picture;
+    bool centre = false;       // centred in the control, else at the top left
+    bool transparent = false;  // the bottom-left pixel's colour is left out
+};
+
+class Image : public Control {
+  public:
+    bool Create(const ImageParams& params);
+    // An empty picture shows nothing (the parent's background).
+    const Picture& GetPicture() const { return picture_; }
+    void SetPicture(const Picture& picture);
+    void Clear() { SetPicture(Picture{}); }
+    bool Transparent() const { return transparent_; }
+    void SetTransparent(bool transparent);
+
+    std::function<void()> OnDblClick;
+
+  protected:
+    std::optional<LRESULT> ReflectCommand(int id, int code) override;
+    std::optional<LRESULT> WindowMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+  private:
+    Picture picture_;
+    bool centre_ = false;
+    bool transparent_ = false;
+};
+
+}  // namespace win

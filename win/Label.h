@@ -1,0 +1,39 @@
+// A static text (a real STATIC window carrying its text, painted by us).
+#pragma once
+
+#include "win/Control.h"
+#include "win/Edit.h"
+
+namespace win {
+
+struct LabelParams {
+    WIN_CONTROL_PARAMS
+    std::string text;
+    TextAlign alignment = TextAlign::Left;
+    bool transparent = false;  // the parent's background shows through
+    bool wordWrap = false;
+    bool autoSize = false;  // width and height follow the text
+};
+
+class Label : public Control {
+  public:
+    bool Create(const LabelParams& params);
+    void SetText(std::string_view text) override;
+    TextAlign Alignment() const { return alignment_; }
+    void SetAlignment(TextAlign alignment);
+    bool Transparent() const { return transparent_; }
+    void SetTransparent(bool transparent);
+
+  protected:
+    std::optional<LRESULT> WindowMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+  private:
+    void Paint(HDC dc);
+    void FitToText();
+    TextAlign alignment_ = TextAlign::Left;
+    bool transparent_ = false;
+    bool wordWrap_ = false;
+    bool autoSize_ = false;
+};
+
+}  // namespace win

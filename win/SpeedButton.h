@@ -1,0 +1,62 @@
+// A flat button that never takes the focus, with a glyph and an optional caption; buttons can
+// form exclusive groups or toggle. It is a real owner-drawn BUTTON carrying its caption.
+#pragma once
+
+#include <functional>
+
+#include "util/zt_Graph.h"
+#include "win/Control.h"
+
+namespace win {
+
+struct SpeedButtonParams {
+    WIN_CONTROL_PARAMS
+    std::string caption;
+    Picture glyph;
+    bool flat = true;
+    int groupIndex = 0;
+    bool down = false;
+    bool allowAllUp = false;
+};
+
+class SpeedButton : public Control {
+  public:
+    bool Create(const SpeedButtonParams& params);
+
+    // The glyph is drawn transparent in the colour of its bottom-left pixel, greyed when
+    // the button is disabled; an empty glyph shows nothing.
+    const Picture& Glyph() const { return glyph_; }
+    void SetGlyph(const Picture& glyph);
+
+    // Buttons on the same parent with the same non-zero GroupIndex are exclusive: setting one
+    // down releases the others. Setting Down runs no OnClick.
+    int GroupIndex() const { return groupIndex_; }
+    void SetGroupIndex(int index) { groupIndex_ = index; }
+    bool Down() const { return down_; }
+    void SetDown(bool down);
+    // With AllowAllUp a grouped button that is down goes up when clicked (a toggle).
+    bool AllowAllUp() const { return allowAllUp_; }
+    void SetAllowAllUp(bool allow) { allowAllUp_ = allow; }
+    bool Flat() const { return flat_; }
+
+    // A click: a grouped button goes down first (or toggles), then OnClick runs.
+    void Click();
+    std::function<void()> OnClick;
+
+  protected:
+    std::optional<LRESULT> ReflectDrawItem(const DRAWITEMSTRUCT& item) override;
+    std::optional<LRESULT> WindowMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+  private:
+    void SetHot(bool hot);
+    Picture glyph_;
+    int groupIndex_ = 0;
+    bool down_ = false;
+    bool allowAllUp_ = false;
+    bool flat_ = true;
+    bool hot_ = false;
+    bool pressed_ = false;   // the mouse button is held on it
+    bool tracking_ = false;  // mouse capture while pressed
+};
+
+}  // namespace win
