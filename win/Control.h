@@ -42,6 +42,8 @@ class Container {
     virtual Colour ContainerBackground() const = 0;
     // Lays out the aligned children again (called on resize).
     void Realign();
+    // The part of the client area that aligned children share.
+    virtual RECT AlignRect() const;
 
   protected:
     ~Container() = default;

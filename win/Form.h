@@ -23,6 +23,11 @@
 namespace win {
 
 class Timer;
+class Form;
+
+namespace detail {
+LRESULT CALLBACK FormWindowProc(HWND, UINT, WPARAM, LPARAM);
+}
 
 enum class BorderKind {
     Fixed,              // fixed size, caption, system menu and minimise button only
@@ -156,7 +161,7 @@ class Form : public Container {
     friend class Control;
     friend class Timer;
     friend class Application;
-    static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
+    friend LRESULT CALLBACK detail::FormWindowProc(HWND, UINT, WPARAM, LPARAM);
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
     bool KeyPressPreview(wchar_t& key);
     void Register(Control& control);

@@ -64,6 +64,8 @@ class ListBox : public Control {
     void EndDrag(bool drop, int x, int y);
     bool dragAutomatic_ = false;
     bool dragging_ = false;
+    bool dragCandidate_ = false;  // left button down on an item, not yet moved far enough
+    POINT dragStart_{};
 };
 
 }  // namespace win

@@ -39,6 +39,7 @@ class Panel : public ContainerControl {
   public:
     bool Create(const PanelParams& params);
     void SetBevel(BevelKind outer, BevelKind inner, int width);
+    RECT AlignRect() const override;
 
   protected:
     void PaintContainer(HDC dc) override;

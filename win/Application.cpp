@@ -1,0 +1,145 @@
+#include "win/Application.h"
+
+#include <commctrl.h>
+
+#include "win/Form.h"
+#include "win/Text.h"
+#include "win/WindowClasses.h"
+
+namespace win {
+
+namespace {
+
+std::string& TitleText() {
+    static std::string title;
+    return title;
+}
+Form* mainForm = nullptr;
+bool terminated = false;
+ATOM formAtom = 0;
+ATOM containerAtom = 0;
+
+}  // namespace
+
+namespace detail {
+
+bool EnsureClasses() {
+    if (formAtom && containerAtom) return true;
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_BAR_CLASSES |
+                                             ICC_STANDARD_CLASSES | ICC_TAB_CLASSES |
+                                             ICC_UPDOWN_CLASS | ICC_COOL_CLASSES};
+    ::InitCommonControlsEx(&icc);
+    const HINSTANCE instance = Application::Instance();
+    if (!formAtom) {
+        WNDCLASSEXW wc{};
+        wc.cbSize = sizeof wc;
+        wc.style = CS_DBLCLKS;
+        wc.lpfnWndProc = FormWindowProc;
+        wc.hInstance = instance;
+        wc.hCursor = ::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+        wc.lpszClassName = kFormClass;
+        formAtom = ::RegisterClassExW(&wc);
+    }
+    if (!containerAtom) {
+        WNDCLASSEXW wc{};
+        wc.cbSize = sizeof wc;
+        wc.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
+        wc.lpfnWndProc = ContainerWindowProc;
+        wc.hInstance = instance;
+        wc.hCursor = ::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+        wc.lpszClassName = kContainerClass;
+        containerAtom = ::RegisterClassExW(&wc);
+    }
+    return formAtom && containerAtom;
+}
+
+ATOM FormAtom() {
+    return formAtom;
+}
+ATOM ContainerAtom() {
+    return containerAtom;
+}
+
+}  // namespace detail
+
+bool Application::Initialize(std::string_view title) {
+    SetTitle(title);
+    return detail::EnsureClasses();
+}
+
+HINSTANCE Application::Instance() {
+    return ::GetModuleHandleW(nullptr);
+}
+
+const std::string& Application::Title() {
+    return TitleText();
+}
+
+void Application::SetTitle(std::string_view title) {
+    TitleText() = std::string(title);
+}
+
+Form* Application::MainForm() {
+    return mainForm;
+}
+
+void Application::Dispatch(MSG& msg) {
+    // Dialog navigation (Tab, Shift+Tab, arrows between buttons, default button) works in the
+    // form that holds the message's window.
+    if (msg.hwnd) {
+        HWND root = ::GetAncestor(msg.hwnd, GA_ROOT);
+        if (root && Form::FromHandle(root) && ::IsDialogMessageW(root, &msg)) return;
+    }
+    ::TranslateMessage(&msg);
+    ::DispatchMessageW(&msg);
+}
+
+int Application::Run(Form& form) {
+    mainForm = &form;
+    terminated = false;
+    form.Show();
+    MSG msg{};
+    int exitCode = 0;
+    for (;;) {
+        const BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
+        if (got == 0) {
+            exitCode = static_cast<int>(msg.wParam);
+            break;
+        }
+        if (got == -1) break;
+        Dispatch(msg);
+    }
+    terminated = true;
+    mainForm = nullptr;
+    return exitCode;
+}
+
+void Application::ProcessMessages() {
+    MSG msg{};
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            // Leave the quit for the loop that owns it.
+            terminated = true;
+            ::PostQuitMessage(static_cast<int>(msg.wParam));
+            return;
+        }
+        Dispatch(msg);
+    }
+}
+
+void Application::Terminate() {
+    terminated = true;
+    ::PostQuitMessage(0);
+}
+
+bool Application::Terminated() {
+    return terminated;
+}
+
+void Application::ShowError(std::string_view message) {
+    const std::wstring text = Widen(message);
+    const std::wstring caption = Widen(TitleText());
+    ::MessageBoxW(::GetActiveWindow(), text.c_str(), caption.c_str(), MB_OK | MB_ICONERROR);
+}
+
+}  // namespace win

@@ -1,0 +1,503 @@
+#include "win/Form.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "win/Application.h"
+#include "win/Message.h"
+#include "win/Text.h"
+#include "win/Timer.h"
+#include "win/WindowClasses.h"
+
+namespace win {
+
+namespace detail {
+
+LRESULT CALLBACK FormWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTW*>(lp);
+        auto* form = static_cast<Form*>(create->lpCreateParams);
+        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+        if (form) form->hwnd_ = hwnd;
+    }
+    Form* form = reinterpret_cast<Form*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!form || form->hwnd_ != hwnd) return ::DefWindowProcW(hwnd, msg, wp, lp);
+    if (msg == WM_NCDESTROY) {
+        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        form->hwnd_ = nullptr;
+        form->tooltip_ = nullptr;
+        return ::DefWindowProcW(hwnd, msg, wp, lp);
+    }
+    return form->HandleMessage(msg, wp, lp);
+}
+
+}  // namespace detail
+
+namespace {
+
+struct Styles {
+    DWORD style;
+    DWORD exStyle;
+};
+
+Styles StylesFor(BorderKind border) {
+    switch (border) {
+        case BorderKind::Fixed:
+            return {WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0};
+        case BorderKind::SizableToolWindow:
+            return {WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME, WS_EX_TOOLWINDOW};
+        case BorderKind::ToolWindow:
+            return {WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, WS_EX_TOOLWINDOW};
+        case BorderKind::None:
+            return {WS_POPUP, 0};
+    }
+    return {WS_OVERLAPPEDWINDOW, 0};
+}
+
+RECT WorkArea() {
+    RECT area{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+    return area;
+}
+
+SIZE OuterSize(HWND hwnd, DWORD style, DWORD exStyle, int clientWidth, int clientHeight) {
+    RECT r{0, 0, clientWidth, clientHeight};
+    ::AdjustWindowRectEx(&r, style, FALSE, exStyle);
+    (void)hwnd;
+    return {r.right - r.left, r.bottom - r.top};
+}
+
+}  // namespace
+
+Form::~Form() {
+    for (Timer* timer : timers_) timer->OwnerGone();
+    timers_.clear();
+    // The derived form is gone already: its handlers must not run during the destruction.
+    OnCreate = nullptr;
+    OnShow = nullptr;
+    OnClose = nullptr;
+    OnDestroy = nullptr;
+    OnResize = nullptr;
+    OnKeyPress = nullptr;
+    if (hwnd_) ::DestroyWindow(hwnd_);
+    if (Application::MainForm() == this) Application::Terminate();
+}
+
+Form* Form::FromHandle(HWND window) {
+    if (!window || !detail::FormAtom()) return nullptr;
+    if (static_cast<ATOM>(::GetClassLongPtrW(window, GCW_ATOM)) != detail::FormAtom()) {
+        return nullptr;
+    }
+    auto* form = reinterpret_cast<Form*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+    return form && form->hwnd_ == window ? form : nullptr;
+}
+
+bool Form::Create(const FormParams& params) {
+    if (hwnd_ || !detail::EnsureClasses()) return false;
+    name_ = params.name;
+    font_ = params.font;
+    colour_ = params.colour;
+    KeyPreview = params.keyPreview;
+
+    const Styles s = StylesFor(params.border);
+    const DWORD exStyle = s.exStyle | WS_EX_CONTROLPARENT | (params.topmost ? WS_EX_TOPMOST : 0);
+    const DWORD style = s.style | WS_CLIPCHILDREN;
+    const SIZE size = OuterSize(nullptr, style, exStyle, params.clientWidth, params.clientHeight);
+    int x = params.left;
+    int y = params.top;
+    if (params.centred) {
+        const RECT area = WorkArea();
+        x = area.left + (area.right - area.left - size.cx) / 2;
+        y = area.top + (area.bottom - area.top - size.cy) / 2;
+    }
+    HWND owner = params.owner ? params.owner->Handle() : nullptr;
+    const std::wstring caption = Widen(params.caption);
+    HWND hwnd = ::CreateWindowExW(exStyle, detail::kFormClass, caption.c_str(), style, x, y,
+                                  size.cx, size.cy, owner, nullptr, Application::Instance(), this);
+    if (!hwnd) return false;
+    // Some window managers adjust the frame; make the client area exactly what was asked.
+    SetClientSize(params.clientWidth, params.clientHeight);
+    CreateControls();
+    Realign();
+    if (OnCreate) OnCreate();
+    return hwnd_ != nullptr;
+}
+
+// ---- showing and closing
+
+bool Form::Visible() const {
+    return hwnd_ && ::IsWindowVisible(hwnd_);
+}
+
+void Form::SetVisible(bool visible) {
+    if (visible) {
+        Show();
+    } else {
+        Hide();
+    }
+}
+
+void Form::Show() {
+    if (!hwnd_) return;
+    const bool wasHidden = !::IsWindowVisible(hwnd_);
+    ::ShowWindow(hwnd_, ::IsIconic(hwnd_) ? SW_RESTORE : SW_SHOW);
+    ::SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    if (wasHidden) FireShow();
+}
+
+void Form::FireShow() {
+    if (OnShow) OnShow();
+}
+
+void Form::Hide() {
+    if (hwnd_) ::ShowWindow(hwnd_, SW_HIDE);
+}
+
+void Form::Close() {
+    if (!hwnd_) return;
+    if (modal_) {
+        // The modal loop asks OnClose when it sees the result.
+        if (modalResult_ == mrNone) modalResult_ = mrCancel;
+        return;
+    }
+    CloseAction action = CloseAction::Hide;
+    if (OnClose) OnClose(action);
+    if (action == CloseAction::None) return;
+    if (Application::MainForm() == this) Application::Terminate();
+    if (action == CloseAction::Free) {
+        ::DestroyWindow(hwnd_);
+    } else {
+        Hide();
+    }
+}
+
+namespace {
+
+struct DisableList {
+    HWND except;
+    std::vector<HWND> windows;
+};
+
+BOOL CALLBACK DisableOther(HWND hwnd, LPARAM lp) {
+    auto* list = reinterpret_cast<DisableList*>(lp);
+    if (hwnd != list->except && ::IsWindowVisible(hwnd) && ::IsWindowEnabled(hwnd)) {
+        list->windows.push_back(hwnd);
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+int Form::ShowModal() {
+    if (!hwnd_ || modal_) return mrCancel;
+    HWND self = hwnd_;
+    HWND previous = ::GetActiveWindow();
+    DisableList others{self, {}};
+    ::EnumThreadWindows(::GetCurrentThreadId(), DisableOther, reinterpret_cast<LPARAM>(&others));
+    for (HWND w : others.windows) ::EnableWindow(w, FALSE);
+
+    modal_ = true;
+    modalResult_ = mrNone;
+    ::EnableWindow(self, TRUE);
+    Show();
+    int result = mrCancel;
+    for (;;) {
+        if (hwnd_ != self) break;  // destroyed while shown
+        if (modalResult_ != mrNone) {
+            CloseAction action = CloseAction::Hide;
+            if (OnClose) OnClose(action);
+            if (action == CloseAction::None) {
+                modalResult_ = mrNone;
+                continue;
+            }
+            result = modalResult_;
+            break;
+        }
+        MSG msg{};
+        const BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
+        if (got == 0) {
+            ::PostQuitMessage(static_cast<int>(msg.wParam));  // for the outer loop
+            break;
+        }
+        if (got == -1) break;
+        Application::Dispatch(msg);
+    }
+    // Enabling the others before hiding lets Windows give the activation back to them.
+    for (HWND w : others.windows) {
+        if (::IsWindow(w)) ::EnableWindow(w, TRUE);
+    }
+    modal_ = false;
+    if (hwnd_ == self) Hide();
+    if (previous && previous != self && ::IsWindow(previous)) ::SetActiveWindow(previous);
+    modalResult_ = result;
+    return result;
+}
+
+bool Form::StayOnTop() const {
+    return hwnd_ && (::GetWindowLongPtrW(hwnd_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}
+
+void Form::SetStayOnTop(bool on) {
+    if (!hwnd_) return;
+    ::SetWindowPos(hwnd_, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+// ---- geometry
+
+int Form::ClientWidth() const {
+    RECT r{};
+    if (hwnd_) ::GetClientRect(hwnd_, &r);
+    return r.right;
+}
+
+int Form::ClientHeight() const {
+    RECT r{};
+    if (hwnd_) ::GetClientRect(hwnd_, &r);
+    return r.bottom;
+}
+
+void Form::SetClientSize(int width, int height) {
+    if (!hwnd_) return;
+    const auto style = static_cast<DWORD>(::GetWindowLongPtrW(hwnd_, GWL_STYLE));
+    const auto exStyle = static_cast<DWORD>(::GetWindowLongPtrW(hwnd_, GWL_EXSTYLE));
+    SIZE size = OuterSize(hwnd_, style, exStyle, width, height);
+    ::SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // Correct for a frame that differs from what AdjustWindowRectEx predicts.
+    const int dw = width - ClientWidth();
+    const int dh = height - ClientHeight();
+    if (dw != 0 || dh != 0) {
+        ::SetWindowPos(hwnd_, nullptr, 0, 0, size.cx + dw, size.cy + dh,
+                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+RECT Form::Bounds() const {
+    RECT r{};
+    if (hwnd_) ::GetWindowRect(hwnd_, &r);
+    return r;
+}
+
+int Form::Width() const {
+    const RECT r = Bounds();
+    return r.right - r.left;
+}
+
+int Form::Height() const {
+    const RECT r = Bounds();
+    return r.bottom - r.top;
+}
+
+void Form::SetPosition(int left, int top) {
+    if (hwnd_) {
+        ::SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+void Form::CentreOnScreen() {
+    const RECT area = WorkArea();
+    SetPosition(area.left + (area.right - area.left - Width()) / 2,
+                area.top + (area.bottom - area.top - Height()) / 2);
+}
+
+std::string Form::Caption() const {
+    if (!hwnd_) return {};
+    const int length = ::GetWindowTextLengthW(hwnd_);
+    std::wstring buffer(static_cast<std::size_t>(std::max(length, 0)) + 1, L'\0');
+    const int got = ::GetWindowTextW(hwnd_, buffer.data(), length + 1);
+    buffer.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
+    return Narrow(buffer);
+}
+
+void Form::SetCaption(std::string_view caption) {
+    if (hwnd_) ::SetWindowTextW(hwnd_, Widen(caption).c_str());
+}
+
+void Form::SetRedraw(bool on) {
+    if (!hwnd_) return;
+    ::SendMessageW(hwnd_, WM_SETREDRAW, on ? TRUE : FALSE, 0);
+    if (on) {
+        ::RedrawWindow(hwnd_, nullptr, nullptr,
+                       RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+    }
+}
+
+// ---- controls
+
+void Form::Register(Control& control) {
+    controls_.push_back(&control);
+}
+
+void Form::Unregister(Control& control) {
+    if (lastFocus_ && lastFocus_ == control.Handle()) lastFocus_ = nullptr;
+    std::erase(controls_, &control);
+}
+
+Control* Form::FindComponent(std::string_view name) const {
+    if (name.empty()) return nullptr;
+    for (Control* c : controls_) {
+        if (c->Name() == name) return c;
+    }
+    return nullptr;
+}
+
+Control* Form::ActiveControl() const {
+    if (!hwnd_) return nullptr;
+    HWND focus = ::GetFocus();
+    if (focus && ::IsChild(hwnd_, focus)) {
+        // The focus may sit in an inner window of a control (a combo box's edit).
+        for (HWND w = focus; w && w != hwnd_; w = ::GetParent(w)) {
+            if (Control* c = Control::FromHandle(w); c && c->OwnerForm() == this) return c;
+        }
+    }
+    Control* last = Control::FromHandle(lastFocus_);
+    return last && last->OwnerForm() == this ? last : nullptr;
+}
+
+void Form::SetActiveControl(Control* control) {
+    if (!control || control->OwnerForm() != this) return;
+    lastFocus_ = control->Handle();
+    if (::GetActiveWindow() == hwnd_) control->SetFocus();
+}
+
+// ---- hints
+
+void Form::UpdateHint(Control& control) {
+    if (!hwnd_ || !control.Handle()) return;
+    if (!tooltip_) {
+        tooltip_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                     WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
+                                     Application::Instance(), nullptr);
+        if (!tooltip_) return;
+    }
+    TTTOOLINFOW info{};
+    info.cbSize = TTTOOLINFOW_V2_SIZE;
+    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    info.hwnd = hwnd_;
+    info.uId = reinterpret_cast<UINT_PTR>(control.Handle());
+    info.lpszText = LPSTR_TEXTCALLBACKW;
+    // Text comes by TTN_GETDISPINFO, so a changed hint needs no update; add the tool once.
+    if (!::SendMessageW(tooltip_, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&info))) {
+        info.lpszText = LPSTR_TEXTCALLBACKW;
+        ::SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+    }
+}
+
+void Form::RemoveHint(Control& control) {
+    if (!tooltip_ || !control.Handle()) return;
+    TTTOOLINFOW info{};
+    info.cbSize = TTTOOLINFOW_V2_SIZE;
+    info.hwnd = hwnd_;
+    info.uId = reinterpret_cast<UINT_PTR>(control.Handle());
+    ::SendMessageW(tooltip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+// ---- timers
+
+int Form::AddTimer(Timer& timer) {
+    timers_.push_back(&timer);
+    return nextTimerId_++;
+}
+
+void Form::RemoveTimer(Timer& timer) {
+    std::erase(timers_, &timer);
+}
+
+// ---- messages
+
+bool Form::KeyPressPreview(wchar_t& key) {
+    if (!KeyPreview || !OnKeyPress) return true;
+    OnKeyPress(key);
+    return key != 0;
+}
+
+std::optional<LRESULT> Form::OnMessage(UINT, WPARAM, LPARAM) {
+    return std::nullopt;
+}
+
+void Form::OnCommand(int) {}
+
+LRESULT Form::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    HWND self = hwnd_;
+    if (auto handled = OnMessage(msg, wp, lp)) return *handled;
+    if (auto reflected = ReflectToControl(self, msg, wp, lp)) return *reflected;
+    switch (msg) {
+        case WM_COMMAND:
+            if (lp == 0 || !Control::FromHandle(reinterpret_cast<HWND>(lp))) {
+                OnCommand(CommandId(wp));
+                return 0;
+            }
+            break;
+        case WM_NOTIFY: {
+            auto* header = reinterpret_cast<NMHDR*>(lp);
+            if (header && tooltip_ && header->hwndFrom == tooltip_ &&
+                header->code == TTN_GETDISPINFOW) {
+                auto* info = reinterpret_cast<NMTTDISPINFOW*>(lp);
+                Control* c = Control::FromHandle(reinterpret_cast<HWND>(header->idFrom));
+                hintBuffer_ = c ? Widen(c->Hint()) : std::wstring();
+                info->lpszText = hintBuffer_.data();
+                info->hinst = nullptr;
+                return 0;
+            }
+            break;
+        }
+        case WM_CLOSE:
+            Close();
+            return 0;
+        case WM_DESTROY:
+            for (Timer* timer : timers_) timer->Stop();
+            if (OnDestroy) OnDestroy();
+            break;
+        case WM_SIZE:
+            Realign();
+            if (OnResize) OnResize();
+            break;
+        case WM_ACTIVATE:
+            if (LOWORD(wp) == WA_INACTIVE) {
+                HWND focus = ::GetFocus();
+                if (focus && ::IsChild(self, focus)) lastFocus_ = focus;
+            } else if (lastFocus_ && ::IsWindow(lastFocus_) && ::IsChild(self, lastFocus_) &&
+                       ::IsWindowVisible(lastFocus_) && ::IsWindowEnabled(lastFocus_)) {
+                // Give the focus back to the control that had it, as a dialog does.
+                ::SetFocus(lastFocus_);
+                return 0;
+            }
+            break;
+        case WM_CHAR: {
+            // The form itself has the focus (no control can take it): its handler sees it.
+            auto key = static_cast<wchar_t>(wp);
+            if (OnKeyPress) OnKeyPress(key);
+            return 0;
+        }
+        case WM_GETDLGCODE:
+            return KeyPreview ? DLGC_WANTALLKEYS | DLGC_WANTCHARS : 0;
+        case WM_TIMER:
+            for (Timer* timer : timers_) {
+                if (static_cast<WPARAM>(timer->id_) == wp) {
+                    timer->Tick();
+                    return 0;
+                }
+            }
+            break;
+        case WM_ERASEBKGND: {
+            RECT r{};
+            ::GetClientRect(self, &r);
+            FillSolid(reinterpret_cast<HDC>(wp), r, colour_);
+            return 1;
+        }
+        case WM_PRINTCLIENT: {
+            RECT r{};
+            ::GetClientRect(self, &r);
+            FillSolid(reinterpret_cast<HDC>(wp), r, colour_);
+            return 0;
+        }
+        default:
+            break;
+    }
+    return ::DefWindowProcW(self, msg, wp, lp);
+}
+
+}  // namespace win

@@ -1,0 +1,184 @@
+#include "win/Gdi.h"
+
+#include <algorithm>
+#include <cstring>
+#include <map>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "win/Text.h"
+
+namespace win {
+
+COLORREF ToColorRef(Colour colour) {
+    if ((colour & 0xFF000000u) == 0x80000000u) {
+        return ::GetSysColor(static_cast<int>(colour & 0xFFu));
+    }
+    return static_cast<COLORREF>(colour & 0x00FFFFFFu);
+}
+
+namespace {
+
+// Pictures larger than this are not made into bitmaps (a flag is 20 x 20, a splash 118 x 156).
+constexpr int kMaxSide = 8192;
+
+BITMAPINFO TopDownInfo(int width, int height, WORD bits) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = bits;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
+bool Plausible(const Picture& p) {
+    return !p.Empty() && p.width <= kMaxSide && p.height <= kMaxSide &&
+           p.pixels.size() == static_cast<std::size_t>(p.width) * p.height;
+}
+
+}  // namespace
+
+BitmapHandle MakeBitmap(const Picture& picture) {
+    if (!Plausible(picture)) return {};
+    BITMAPINFO info = TopDownInfo(picture.width, picture.height, 24);
+    void* bits = nullptr;
+    BitmapHandle bitmap(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!bitmap || !bits) return {};
+    const std::size_t stride = (static_cast<std::size_t>(picture.width) * 3 + 3) & ~std::size_t{3};
+    auto* rows = static_cast<std::uint8_t*>(bits);
+    for (int y = 0; y < picture.height; ++y) {
+        std::uint8_t* row = rows + stride * static_cast<std::size_t>(y);
+        for (int x = 0; x < picture.width; ++x) {
+            const Colour c = picture.At(x, y);
+            row[x * 3] = static_cast<std::uint8_t>((c >> 16) & 0xFF);  // blue
+            row[x * 3 + 1] = static_cast<std::uint8_t>((c >> 8) & 0xFF);
+            row[x * 3 + 2] = static_cast<std::uint8_t>(c & 0xFF);  // red
+        }
+    }
+    ::GdiFlush();
+    return bitmap;
+}
+
+std::optional<Picture> ReadBitmap(HBITMAP bitmap) {
+    BITMAP bm{};
+    if (!bitmap || ::GetObjectW(bitmap, sizeof bm, &bm) != sizeof bm) return std::nullopt;
+    const int width = bm.bmWidth;
+    const int height = bm.bmHeight < 0 ? -bm.bmHeight : bm.bmHeight;
+    if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide) return std::nullopt;
+    BITMAPINFO info = TopDownInfo(width, height, 32);
+    std::vector<std::uint32_t> data(static_cast<std::size_t>(width) * height);
+    WindowDc screen(nullptr);
+    if (!screen) return std::nullopt;
+    if (::GetDIBits(screen.Get(), bitmap, 0, static_cast<UINT>(height), data.data(), &info,
+                    DIB_RGB_COLORS) != height) {
+        return std::nullopt;
+    }
+    Picture picture;
+    picture.width = width;
+    picture.height = height;
+    picture.pixels.resize(data.size());
+    for (std::size_t i = 0; i < data.size(); ++i) {
+        const std::uint32_t bgra = data[i];
+        picture.pixels[i] = MakeColour((bgra >> 16) & 0xFF, (bgra >> 8) & 0xFF, bgra & 0xFF);
+    }
+    return picture;
+}
+
+void DrawPicture(HDC dc, const Picture& picture, int x, int y, std::optional<Colour> transparent) {
+    if (!dc || !Plausible(picture)) return;
+    BitmapHandle bitmap = MakeBitmap(picture);
+    if (!bitmap) return;
+    DcHandle memory(::CreateCompatibleDC(dc));
+    if (!memory) return;
+    SelectGuard select(memory.Get(), bitmap.Get());
+    if (transparent) {
+        ::GdiTransparentBlt(dc, x, y, picture.width, picture.height, memory.Get(), 0, 0,
+                            picture.width, picture.height, ToColorRef(*transparent));
+    } else {
+        ::BitBlt(dc, x, y, picture.width, picture.height, memory.Get(), 0, 0, SRCCOPY);
+    }
+}
+
+FontHandle MakeFont(const FontSpec& spec) {
+    LOGFONTW lf{};
+    int height = spec.height;
+    if (spec.points != 0) {
+        WindowDc screen(nullptr);
+        const int dpi = screen ? ::GetDeviceCaps(screen.Get(), LOGPIXELSY) : 96;
+        height = -::MulDiv(spec.points, dpi, 72);
+    }
+    lf.lfHeight = height;
+    lf.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
+    lf.lfItalic = spec.italic ? TRUE : FALSE;
+    lf.lfUnderline = spec.underline ? TRUE : FALSE;
+    lf.lfCharSet = DEFAULT_CHARSET;
+    lf.lfQuality = DEFAULT_QUALITY;
+    const std::wstring face = Widen(spec.face);
+    const std::size_t count = std::min(face.size(), std::size(lf.lfFaceName) - 1);
+    std::copy_n(face.begin(), count, lf.lfFaceName);
+    lf.lfFaceName[count] = L'\0';
+    return FontHandle(::CreateFontIndirectW(&lf));
+}
+
+namespace {
+
+struct FontKey {
+    FontSpec spec;
+    bool operator<(const FontKey& other) const {
+        const auto& a = spec;
+        const auto& b = other.spec;
+        return std::tie(a.face, a.height, a.points, a.bold, a.italic, a.underline) <
+               std::tie(b.face, b.height, b.points, b.bold, b.italic, b.underline);
+    }
+};
+
+}  // namespace
+
+HFONT SharedFont(const FontSpec& spec) {
+    static std::map<FontKey, FontHandle> fonts;
+    auto found = fonts.find(FontKey{spec});
+    if (found != fonts.end()) return found->second.Get();
+    FontHandle font = MakeFont(spec);
+    if (!font) return static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+    HFONT handle = font.Get();
+    fonts.emplace(FontKey{spec}, std::move(font));
+    return handle;
+}
+
+HBRUSH SharedBrush(Colour colour) {
+    if ((colour & 0xFF000000u) == 0x80000000u) {
+        HBRUSH system = ::GetSysColorBrush(static_cast<int>(colour & 0xFFu));
+        if (system) return system;
+    }
+    static std::map<COLORREF, BrushHandle> brushes;
+    const COLORREF rgb = ToColorRef(colour);
+    auto found = brushes.find(rgb);
+    if (found != brushes.end()) return found->second.Get();
+    BrushHandle brush(::CreateSolidBrush(rgb));
+    HBRUSH handle = brush.Get();
+    if (handle) brushes.emplace(rgb, std::move(brush));
+    return handle;
+}
+
+void FillSolid(HDC dc, const RECT& rect, Colour colour) {
+    ::FillRect(dc, &rect, SharedBrush(colour));
+}
+
+RECT DrawBevel(HDC dc, RECT rect, BevelKind kind, int width) {
+    if (kind == BevelKind::None || width <= 0) return rect;
+    const Colour topLeft = kind == BevelKind::Raised ? clBtnHighlight : clBtnShadow;
+    const Colour bottomRight = kind == BevelKind::Raised ? clBtnShadow : clBtnHighlight;
+    for (int i = 0; i < width && rect.right - rect.left > 1 && rect.bottom - rect.top > 1; ++i) {
+        FillSolid(dc, {rect.left, rect.top, rect.right - 1, rect.top + 1}, topLeft);
+        FillSolid(dc, {rect.left, rect.top, rect.left + 1, rect.bottom - 1}, topLeft);
+        FillSolid(dc, {rect.left, rect.bottom - 1, rect.right, rect.bottom}, bottomRight);
+        FillSolid(dc, {rect.right - 1, rect.top, rect.right, rect.bottom}, bottomRight);
+        ::InflateRect(&rect, -1, -1);
+    }
+    return rect;
+}
+
+}  // namespace win

@@ -1,0 +1,115 @@
+#include "win/Label.h"
+
+#include "win/Text.h"
+
+namespace win {
+
+bool Label::Create(const LabelParams& params) {
+    alignment_ = params.alignment;
+    transparent_ = params.transparent;
+    wordWrap_ = params.wordWrap;
+    autoSize_ = params.autoSize;
+    ControlParams common = CommonParams(params);
+    // The STATIC carries the text (screen readers read it); we paint it ourselves so colours,
+    // transparency and alignment are ours on every Windows version.
+    const DWORD style = SS_LEFT | SS_NOPREFIX;
+    // Lines and frames drawn under a label (bevels) stay under it.
+    if (!CreateWindowFor(common, L"STATIC", style, 0, params.text)) return false;
+    if (autoSize_) FitToText();
+    return true;
+}
+
+void Label::SetText(std::string_view text) {
+    if (!Exists() || Text() == text) return;
+    Control::SetText(text);
+    if (autoSize_) FitToText();
+    Invalidate();
+}
+
+void Label::SetAlignment(TextAlign alignment) {
+    alignment_ = alignment;
+    Invalidate();
+}
+
+void Label::SetTransparent(bool transparent) {
+    transparent_ = transparent;
+    Invalidate();
+}
+
+namespace {
+
+UINT DrawFlags(TextAlign alignment, bool wordWrap) {
+    UINT flags = DT_NOPREFIX | (wordWrap ? DT_WORDBREAK : DT_SINGLELINE);
+    if (alignment == TextAlign::Centre) flags |= DT_CENTER;
+    if (alignment == TextAlign::Right) flags |= DT_RIGHT;
+    return flags;
+}
+
+}  // namespace
+
+void Label::FitToText() {
+    const std::wstring text = Widen(Text());
+    WindowDc screen(Handle());
+    if (!screen) return;
+    SelectGuard font(screen.Get(), SharedFont(Font()));
+    RECT r{0, 0, wordWrap_ ? Width() : 0, 0};
+    ::DrawTextW(screen.Get(), text.c_str(), static_cast<int>(text.size()), &r,
+                DrawFlags(TextAlign::Left, wordWrap_) | DT_CALCRECT);
+    SetWidth(r.right - r.left);
+    SetHeight(r.bottom - r.top);
+}
+
+void Label::Paint(HDC dc) {
+    RECT client{};
+    ::GetClientRect(Handle(), &client);
+    if (transparent_) {
+        PaintParentBackground(dc);
+    } else {
+        FillSolid(dc, client, Background());
+    }
+    const std::wstring text = Widen(Text());
+    SelectGuard font(dc, SharedFont(Font()));
+    ::SetBkMode(dc, TRANSPARENT);
+    const UINT flags = DrawFlags(alignment_, wordWrap_);
+    if (Enabled()) {
+        ::SetTextColor(dc, ToColorRef(TextColour()));
+        ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &client, flags);
+    } else {
+        // Disabled text: embossed, as Windows draws it.
+        RECT shadow = client;
+        ::OffsetRect(&shadow, 1, 1);
+        ::SetTextColor(dc, ToColorRef(clBtnHighlight));
+        ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &shadow, flags);
+        ::SetTextColor(dc, ToColorRef(clBtnShadow));
+        ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &client, flags);
+    }
+}
+
+std::optional<LRESULT> Label::WindowMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+        case WM_ERASEBKGND:
+            return 1;  // all painting is in WM_PAINT
+        case WM_PAINT: {
+            PaintGuard paint(Handle());
+            if (paint.Dc()) Paint(paint.Dc());
+            return 0;
+        }
+        case WM_PRINTCLIENT:
+            Paint(reinterpret_cast<HDC>(wp));
+            return 0;
+        case WM_SETTEXT: {
+            // The STATIC would paint its own way at once; store the text and paint ours.
+            const LRESULT result = ::DefWindowProcW(Handle(), msg, wp, lp);
+            Invalidate();
+            return result;
+        }
+        case WM_ENABLE:
+            Invalidate();
+            return 0;
+        default:
+            break;
+    }
+    return std::nullopt;
+}
+
+}  // namespace win

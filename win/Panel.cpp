@@ -1,0 +1,208 @@
+#include "win/Panel.h"
+
+#include "win/Form.h"
+#include "win/Text.h"
+#include "win/WindowClasses.h"
+
+namespace win {
+
+// ---- ContainerControl
+
+bool ContainerControl::CreateContainer(const ControlParams& params, DWORD style, DWORD exStyle,
+                                       std::string_view text) {
+    if (!detail::EnsureClasses()) return false;
+    // WS_EX_CONTROLPARENT lets Tab move into the children.
+    return CreateWindowFor(params, detail::kContainerClass, style | WS_CLIPCHILDREN,
+                           exStyle | WS_EX_CONTROLPARENT, text);
+}
+
+void ContainerControl::PaintContainer(HDC dc) {
+    RECT client{};
+    ::GetClientRect(Handle(), &client);
+    FillSolid(dc, client, Background());
+    if (OnPaint) OnPaint(dc, client);
+}
+
+std::optional<LRESULT> ContainerControl::WindowMessage(UINT msg, WPARAM wp, LPARAM) {
+    switch (msg) {
+        case WM_ERASEBKGND:
+            return 1;  // all painting is in WM_PAINT
+        case WM_PAINT: {
+            PaintGuard paint(Handle());
+            if (paint.Dc()) PaintContainer(paint.Dc());
+            return 0;
+        }
+        case WM_PRINTCLIENT:
+            PaintContainer(reinterpret_cast<HDC>(wp));
+            return 0;
+        case WM_SIZE:
+            Realign();
+            break;
+        default:
+            break;
+    }
+    return std::nullopt;
+}
+
+namespace detail {
+
+LRESULT CALLBACK ContainerWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (auto reflected = ReflectToControl(hwnd, msg, wp, lp)) return *reflected;
+    return ::DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+}  // namespace detail
+
+// ---- Panel
+
+bool Panel::Create(const PanelParams& params) {
+    outer_ = params.bevelOuter;
+    inner_ = params.bevelInner;
+    bevelWidth_ = params.bevelWidth;
+    return CreateContainer(CommonParams(params), 0, 0, params.caption);
+}
+
+void Panel::SetBevel(BevelKind outer, BevelKind inner, int width) {
+    outer_ = outer;
+    inner_ = inner;
+    bevelWidth_ = width;
+    Invalidate();
+    Realign();
+}
+
+RECT Panel::AlignRect() const {
+    RECT r{};
+    ::GetClientRect(Handle(), &r);
+    int inset = 0;
+    if (outer_ != BevelKind::None) inset += bevelWidth_;
+    if (inner_ != BevelKind::None) inset += bevelWidth_;
+    ::InflateRect(&r, -inset, -inset);
+    return r;
+}
+
+void Panel::PaintContainer(HDC dc) {
+    RECT client{};
+    ::GetClientRect(Handle(), &client);
+    FillSolid(dc, client, Background());
+    RECT inside = DrawBevel(dc, client, outer_, bevelWidth_);
+    inside = DrawBevel(dc, inside, inner_, bevelWidth_);
+    const std::wstring caption = Widen(Text());
+    if (!caption.empty()) {
+        SelectGuard font(dc, SharedFont(Font()));
+        ::SetBkMode(dc, TRANSPARENT);
+        ::SetTextColor(dc, ToColorRef(TextColour()));
+        ::DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &inside,
+                    DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    }
+    if (OnPaint) OnPaint(dc, client);
+}
+
+// ---- GroupBox
+
+bool GroupBox::Create(const GroupBoxParams& params) {
+    return CreateContainer(CommonParams(params), 0, 0, params.caption);
+}
+
+void GroupBox::SetText(std::string_view text) {
+    Control::SetText(text);
+    Invalidate();
+}
+
+void GroupBox::PaintContainer(HDC dc) {
+    RECT client{};
+    ::GetClientRect(Handle(), &client);
+    FillSolid(dc, client, Background());
+    SelectGuard font(dc, SharedFont(Font()));
+    TEXTMETRICW metrics{};
+    ::GetTextMetricsW(dc, &metrics);
+    RECT frame = client;
+    frame.top += metrics.tmHeight / 2;
+    ::DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
+    const std::wstring caption = Widen(Text());
+    if (!caption.empty()) {
+        SIZE extent{};
+        ::GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
+        RECT text{8, 0, 8 + extent.cx + 4, metrics.tmHeight};
+        FillSolid(dc, text, Background());
+        ::SetBkMode(dc, TRANSPARENT);
+        ::SetTextColor(dc, ToColorRef(Enabled() ? TextColour() : clGrayText));
+        ::TextOutW(dc, text.left + 2, 0, caption.c_str(), static_cast<int>(caption.size()));
+    }
+    if (OnPaint) OnPaint(dc, client);
+}
+
+// ---- Bevel
+
+bool Bevel::Create(const BevelParams& params) {
+    shape_ = params.shape;
+    style_ = params.style;
+    // Below its siblings, and clipped by them, so what lies inside its frame stays visible.
+    if (!CreateWindowFor(CommonParams(params), L"STATIC", SS_LEFT | WS_CLIPSIBLINGS, 0)) {
+        return false;
+    }
+    ::SetWindowPos(Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    return true;
+}
+
+std::optional<LRESULT> Bevel::WindowMessage(UINT msg, WPARAM wp, LPARAM) {
+    auto paint = [this](HDC dc) {
+        PaintParentBackground(dc);
+        RECT r{};
+        ::GetClientRect(Handle(), &r);
+        const Colour dark = clBtnShadow;
+        const Colour light = clBtnHighlight;
+        const Colour first = style_ == BevelKind::Raised ? light : dark;
+        const Colour second = style_ == BevelKind::Raised ? dark : light;
+        switch (shape_) {
+            case BevelShape::Box:
+                DrawBevel(dc, r, style_, 1);
+                break;
+            case BevelShape::Frame: {
+                // An etched frame: two offset rectangles.
+                RECT outer = r;
+                outer.right -= 1;
+                outer.bottom -= 1;
+                RECT inner = r;
+                inner.left += 1;
+                inner.top += 1;
+                ::FrameRect(dc, &inner, SharedBrush(second));
+                ::FrameRect(dc, &outer, SharedBrush(first));
+                break;
+            }
+            case BevelShape::TopLine:
+                FillSolid(dc, {r.left, r.top, r.right, r.top + 1}, first);
+                FillSolid(dc, {r.left, r.top + 1, r.right, r.top + 2}, second);
+                break;
+            case BevelShape::BottomLine:
+                FillSolid(dc, {r.left, r.bottom - 2, r.right, r.bottom - 1}, first);
+                FillSolid(dc, {r.left, r.bottom - 1, r.right, r.bottom}, second);
+                break;
+            case BevelShape::LeftLine:
+                FillSolid(dc, {r.left, r.top, r.left + 1, r.bottom}, first);
+                FillSolid(dc, {r.left + 1, r.top, r.left + 2, r.bottom}, second);
+                break;
+            case BevelShape::RightLine:
+                FillSolid(dc, {r.right - 2, r.top, r.right - 1, r.bottom}, first);
+                FillSolid(dc, {r.right - 1, r.top, r.right, r.bottom}, second);
+                break;
+        }
+    };
+    switch (msg) {
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT: {
+            PaintGuard guard(Handle());
+            if (guard.Dc()) paint(guard.Dc());
+            return 0;
+        }
+        case WM_PRINTCLIENT:
+            paint(reinterpret_cast<HDC>(wp));
+            return 0;
+        case WM_NCHITTEST:
+            return HTTRANSPARENT;  // clicks go to what lies under it
+        default:
+            return std::nullopt;
+    }
+}
+
+}  // namespace win

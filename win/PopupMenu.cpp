@@ -1,0 +1,201 @@
+#include "win/PopupMenu.h"
+
+#include <algorithm>
+
+#include "win/Form.h"
+#include "win/Gdi.h"
+#include "win/Text.h"
+
+namespace win {
+
+namespace {
+
+constexpr int kSeparatorHeight = 8;
+constexpr int kPictureMargin = 4;
+constexpr int kTextGap = 6;
+
+bool IsSeparator(std::string_view caption) {
+    return caption == "-";
+}
+
+}  // namespace
+
+bool PopupMenu::Create(Form* owner, ImageList* images) {
+    owner_ = owner;
+    images_ = images;
+    menu_.Reset(::CreatePopupMenu());
+    return static_cast<bool>(menu_);
+}
+
+MenuItem PopupMenu::Add(const MenuItemParams& params) {
+    if (!menu_) return {};
+    auto entry = std::make_unique<Entry>(Entry{nextId_++, params.name, params.caption, params.image,
+                                               params.enabled, params.onClick});
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_ID | MIIM_FTYPE | MIIM_STATE | MIIM_DATA;
+    info.wID = static_cast<UINT>(entry->id);
+    // Owner-drawn (our pictures) and still a separator for the system when it is one.
+    info.fType = MFT_OWNERDRAW | (IsSeparator(params.caption) ? MFT_SEPARATOR : 0);
+    info.fState = params.enabled ? MFS_ENABLED : MFS_DISABLED;
+    info.dwItemData = reinterpret_cast<ULONG_PTR>(this);
+    const UINT position = static_cast<UINT>(::GetMenuItemCount(menu_.Get()));
+    if (!::InsertMenuItemW(menu_.Get(), position, TRUE, &info)) return {};
+    const int id = entry->id;
+    items_.push_back(std::move(entry));
+    return MenuItem(this, id);
+}
+
+MenuItem PopupMenu::Item(std::string_view name) const {
+    for (const auto& e : items_) {
+        if (e->name == name) return MenuItem(const_cast<PopupMenu*>(this), e->id);
+    }
+    return {};
+}
+
+PopupMenu::Entry* PopupMenu::Find(int id) {
+    for (auto& e : items_) {
+        if (e->id == id) return e.get();
+    }
+    return nullptr;
+}
+
+bool PopupMenu::Popup(int screenX, int screenY) {
+    if (!menu_ || !owner_ || !owner_->Handle()) return false;
+    if (OnPopup) OnPopup();
+    HWND owner = owner_->Handle();
+    // A popup menu closes properly only when its owner is the foreground window.
+    ::SetForegroundWindow(owner);
+    const int chosen = static_cast<int>(::TrackPopupMenuEx(
+        menu_.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, screenX, screenY, owner, nullptr));
+    ::PostMessageW(owner, WM_NULL, 0, 0);
+    if (chosen == 0) return false;
+    if (Entry* e = Find(chosen)) {
+        auto handler = e->onClick;
+        if (handler) handler();
+    }
+    return true;
+}
+
+std::optional<LRESULT> PopupMenu::HandleMeasureItem(MEASUREITEMSTRUCT& item) {
+    auto* menu = reinterpret_cast<PopupMenu*>(item.itemData);
+    if (!menu) return std::nullopt;
+    menu->Measure(item);
+    return TRUE;
+}
+
+std::optional<LRESULT> PopupMenu::HandleDrawItem(const DRAWITEMSTRUCT& item) {
+    auto* menu = reinterpret_cast<PopupMenu*>(item.itemData);
+    if (!menu) return std::nullopt;
+    menu->Draw(item);
+    return TRUE;
+}
+
+void PopupMenu::Measure(MEASUREITEMSTRUCT& item) {
+    const Entry* e = Find(static_cast<int>(item.itemID));
+    if (!e || IsSeparator(e->caption)) {
+        item.itemWidth = 20;
+        item.itemHeight = kSeparatorHeight;
+        return;
+    }
+    const int pictureSide = images_ ? std::max(images_->Width(), images_->Height()) : 16;
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    FontHandle font(::CreateFontIndirectW(&metrics.lfMenuFont));
+    WindowDc screen(nullptr);
+    SIZE extent{};
+    if (screen) {
+        SelectGuard select(screen.Get(), font.Get());
+        const std::wstring text = Widen(e->caption);
+        ::GetTextExtentPoint32W(screen.Get(), text.c_str(), static_cast<int>(text.size()), &extent);
+    }
+    item.itemWidth = static_cast<UINT>(kPictureMargin * 2 + pictureSide + kTextGap + extent.cx);
+    item.itemHeight = static_cast<UINT>(std::max<LONG>(pictureSide + 4, extent.cy + 4));
+}
+
+void PopupMenu::Draw(const DRAWITEMSTRUCT& item) {
+    const Entry* e = Find(static_cast<int>(item.itemID));
+    HDC dc = item.hDC;
+    RECT r = item.rcItem;
+    FillSolid(dc, r, clBtnFace);
+    if (!e) return;
+    if (IsSeparator(e->caption)) {
+        RECT line{r.left + 2, (r.top + r.bottom) / 2 - 1, r.right - 2, (r.top + r.bottom) / 2 + 1};
+        ::DrawEdge(dc, &line, EDGE_ETCHED, BF_TOP);
+        return;
+    }
+    const bool disabled = (item.itemState & ODS_DISABLED) != 0;
+    const bool selected = (item.itemState & ODS_SELECTED) != 0;
+    if (selected && !disabled) FillSolid(dc, r, clHighlight);
+    const int pictureSide = images_ ? std::max(images_->Width(), images_->Height()) : 16;
+    if (images_ && e->image >= 0) {
+        const int y = r.top + (r.bottom - r.top - images_->Height()) / 2;
+        if (disabled) {
+            ::ImageList_DrawEx(images_->Handle(), e->image, dc, r.left + kPictureMargin, y, 0, 0,
+                               CLR_NONE, CLR_NONE, ILD_TRANSPARENT | ILD_BLEND50);
+        } else {
+            images_->Draw(e->image, dc, r.left + kPictureMargin, y, true);
+        }
+    }
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    FontHandle font(::CreateFontIndirectW(&metrics.lfMenuFont));
+    SelectGuard select(dc, font.Get());
+    ::SetBkMode(dc, TRANSPARENT);
+    ::SetTextColor(dc, ToColorRef(disabled ? clGrayText : selected ? clHighlightText : clBtnText));
+    RECT text = r;
+    text.left += kPictureMargin * 2 + pictureSide + kTextGap - kPictureMargin;
+    const std::wstring caption = Widen(e->caption);
+    ::DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
+                DT_SINGLELINE | DT_VCENTER | (item.itemState & ODS_NOACCEL ? DT_HIDEPREFIX : 0));
+}
+
+// ---- MenuItem
+
+std::string MenuItem::Caption() const {
+    if (!menu_) return {};
+    const PopupMenu::Entry* e = menu_->Find(id_);
+    return e ? e->caption : std::string();
+}
+
+void MenuItem::SetCaption(std::string_view caption) {
+    if (!menu_) return;
+    PopupMenu::Entry* e = menu_->Find(id_);
+    if (!e) return;
+    e->caption = std::string(caption);
+    // Setting the type again makes the menu measure the item anew.
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_FTYPE;
+    info.fType = MFT_OWNERDRAW | (IsSeparator(e->caption) ? MFT_SEPARATOR : 0);
+    ::SetMenuItemInfoW(menu_->Handle(), static_cast<UINT>(id_), FALSE, &info);
+}
+
+bool MenuItem::Enabled() const {
+    if (!menu_) return false;
+    const PopupMenu::Entry* e = menu_->Find(id_);
+    return e && e->enabled;
+}
+
+void MenuItem::SetEnabled(bool enabled) {
+    if (!menu_) return;
+    PopupMenu::Entry* e = menu_->Find(id_);
+    if (!e) return;
+    e->enabled = enabled;
+    ::EnableMenuItem(menu_->Handle(), static_cast<UINT>(id_),
+                     MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+}
+
+void MenuItem::SetImage(int image) {
+    if (!menu_) return;
+    if (PopupMenu::Entry* e = menu_->Find(id_)) e->image = image;
+}
+
+void MenuItem::SetOnClick(std::function<void()> handler) {
+    if (!menu_) return;
+    if (PopupMenu::Entry* e = menu_->Find(id_)) e->onClick = std::move(handler);
+}
+
+}  // namespace win

@@ -1,0 +1,177 @@
+#include "win/SpeedButton.h"
+
+#include "util/PictureOps.h"
+#include "win/Form.h"
+#include "win/Message.h"
+#include "win/Text.h"
+
+namespace win {
+
+bool SpeedButton::Create(const SpeedButtonParams& params) {
+    glyph_ = params.glyph;
+    flat_ = params.flat;
+    groupIndex_ = params.groupIndex;
+    allowAllUp_ = params.allowAllUp;
+    // Never a tab stop: like a tool button it leaves the focus where it is.
+    if (!CreateWindowFor(CommonParams(params), L"BUTTON", BS_OWNERDRAW, 0, params.caption)) {
+        return false;
+    }
+    if (params.down) SetDown(true);
+    return true;
+}
+
+void SpeedButton::SetGlyph(const Picture& glyph) {
+    glyph_ = glyph;
+    Invalidate();
+}
+
+void SpeedButton::SetDown(bool down) {
+    if (down_ == down) return;
+    down_ = down;
+    if (down && groupIndex_ != 0 && OwnerForm()) {
+        for (Control* c : OwnerForm()->Controls()) {
+            auto* other = dynamic_cast<SpeedButton*>(c);
+            if (other && other != this && other->groupIndex_ == groupIndex_ &&
+                other->Parent() == Parent() && other->down_) {
+                other->down_ = false;
+                other->Invalidate();
+            }
+        }
+    }
+    Invalidate();
+}
+
+void SpeedButton::Click() {
+    if (!Exists()) return;
+    if (groupIndex_ != 0) {
+        if (down_ && allowAllUp_) {
+            SetDown(false);
+        } else {
+            SetDown(true);
+        }
+    }
+    if (OnClick) OnClick();
+}
+
+void SpeedButton::SetHot(bool hot) {
+    if (hot_ == hot) return;
+    hot_ = hot;
+    if (hot) {
+        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Handle(), 0};
+        ::TrackMouseEvent(&track);
+    }
+    Invalidate();
+}
+
+std::optional<LRESULT> SpeedButton::ReflectDrawItem(const DRAWITEMSTRUCT& item) {
+    HDC dc = item.hDC;
+    RECT r = item.rcItem;
+    const bool enabled = Enabled();
+    const bool sunken = down_ || (pressed_ && hot_);
+    Colour face = Background();
+    FillSolid(dc, r, face);
+    if (down_ && !pressed_) {
+        // A latched button shows a lighter face, as flat buttons that stay down do.
+        const COLORREF base = ToColorRef(face);
+        const Colour light = MakeColour((GetRValue(base) + 255) / 2, (GetGValue(base) + 255) / 2,
+                                        (GetBValue(base) + 255) / 2);
+        RECT inner = r;
+        ::InflateRect(&inner, -1, -1);
+        FillSolid(dc, inner, light);
+    }
+    if (sunken) {
+        DrawBevel(dc, r, BevelKind::Lowered, 1);
+    } else if (!flat_ || (hot_ && enabled)) {
+        DrawBevel(dc, r, BevelKind::Raised, 1);
+    }
+
+    const std::wstring caption = Widen(Text());
+    SelectGuard font(dc, SharedFont(Font()));
+    SIZE textSize{};
+    if (!caption.empty()) {
+        ::GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &textSize);
+    }
+    const int gap = (!glyph_.Empty() && !caption.empty()) ? 4 : 0;
+    const int glyphWidth = glyph_.Empty() ? 0 : glyph_.width;
+    const int total = glyphWidth + gap + textSize.cx;
+    const int offset = sunken ? 1 : 0;
+    int x = r.left + (r.right - r.left - total) / 2 + offset;
+    if (!glyph_.Empty()) {
+        const int y = r.top + (r.bottom - r.top - glyph_.height) / 2 + offset;
+        const Colour transparent = TransparentColour(glyph_);
+        DrawPicture(dc, enabled ? glyph_ : Greyed(glyph_, transparent), x, y, transparent);
+        x += glyphWidth + gap;
+    }
+    if (!caption.empty()) {
+        ::SetBkMode(dc, TRANSPARENT);
+        RECT text{x, r.top + offset, x + textSize.cx, r.bottom + offset};
+        if (enabled) {
+            ::SetTextColor(dc, ToColorRef(TextColour()));
+            ::DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
+                        DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+        } else {
+            ::SetTextColor(dc, ToColorRef(clGrayText));
+            ::DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
+                        DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+        }
+    }
+    return TRUE;
+}
+
+std::optional<LRESULT> SpeedButton::WindowMessage(UINT msg, WPARAM, LPARAM lp) {
+    // The mouse is handled here, not by the BUTTON: a speed button never takes the focus, so
+    // clicking it runs no exit handler of the focused box.
+    switch (msg) {
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+            if (!Enabled()) return 0;
+            pressed_ = true;
+            hot_ = true;
+            tracking_ = true;
+            ::SetCapture(Handle());
+            Invalidate();
+            return 0;
+        case WM_MOUSEMOVE: {
+            const Point p = MousePoint(lp);
+            RECT client{};
+            ::GetClientRect(Handle(), &client);
+            SetHot(::PtInRect(&client, POINT{p.x, p.y}) != FALSE);
+            return 0;
+        }
+        case WM_LBUTTONUP: {
+            if (!tracking_) return 0;
+            tracking_ = false;
+            const Point p = MousePoint(lp);
+            RECT client{};
+            ::GetClientRect(Handle(), &client);
+            const bool inside = ::PtInRect(&client, POINT{p.x, p.y}) != FALSE;
+            pressed_ = false;
+            if (::GetCapture() == Handle()) ::ReleaseCapture();
+            Invalidate();
+            if (inside && Enabled()) Click();
+            return 0;
+        }
+        case WM_CAPTURECHANGED:
+            if (tracking_) {
+                tracking_ = false;
+                pressed_ = false;
+                Invalidate();
+            }
+            return 0;
+        case WM_MOUSELEAVE:
+            hot_ = false;
+            Invalidate();
+            return 0;
+        case WM_SETFOCUS:
+        case WM_KEYDOWN:
+        case WM_KEYUP:
+        case WM_CHAR:
+            return std::nullopt;
+        case WM_ERASEBKGND:
+            return 1;
+        default:
+            return std::nullopt;
+    }
+}
+
+}  // namespace win
