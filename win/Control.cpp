@@ -17,6 +17,9 @@ namespace win {
 namespace {
 
 constexpr UINT_PTR kSubclassId = 1;
+// The control object of a window, kept as a window property (GetWindowSubclass would do, but
+// comctl32 exports it by ordinal only).
+constexpr wchar_t kControlProperty[] = L"ValomatControl";
 
 }  // namespace
 
@@ -125,9 +128,8 @@ Control::~Control() {
 
 Control* Control::FromHandle(HWND window) {
     if (!window) return nullptr;
-    DWORD_PTR data = 0;
-    if (!::GetWindowSubclass(window, SubclassProc, kSubclassId, &data)) return nullptr;
-    return reinterpret_cast<Control*>(data);
+    auto* control = static_cast<Control*>(::GetPropW(window, kControlProperty));
+    return control && control->hwnd_ == window ? control : nullptr;
 }
 
 bool Control::CreateWindowFor(const ControlParams& params, const wchar_t* className, DWORD style,
@@ -158,7 +160,9 @@ bool Control::CreateWindowFor(const ControlParams& params, const wchar_t* classN
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                   Application::Instance(), nullptr);
     if (!hwnd) return false;
-    if (!::SetWindowSubclass(hwnd, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this))) {
+    if (!::SetPropW(hwnd, kControlProperty, this) ||
+        !::SetWindowSubclass(hwnd, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this))) {
+        ::RemovePropW(hwnd, kControlProperty);
         ::DestroyWindow(hwnd);
         return false;
     }
@@ -171,7 +175,10 @@ bool Control::CreateWindowFor(const ControlParams& params, const wchar_t* classN
 }
 
 void Control::Detach() {
-    if (hwnd_) ::RemoveWindowSubclass(hwnd_, SubclassProc, kSubclassId);
+    if (hwnd_) {
+        ::RemoveWindowSubclass(hwnd_, SubclassProc, kSubclassId);
+        ::RemovePropW(hwnd_, kControlProperty);
+    }
     if (form_) form_->Unregister(*this);
     hwnd_ = nullptr;
     form_ = nullptr;

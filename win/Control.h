@@ -56,21 +56,21 @@ std::optional<LRESULT> ReflectToControl(HWND parent, UINT msg, WPARAM wp, LPARAM
 // The fields every control's creation struct starts with. C++20 designated initializers cannot
 // name members of a base struct, so each kind's struct begins with these and adds its own;
 // fill them in this order: {.parent = this, .name = "Edit_Van", .x = 8, .y = 6, .width = 125}.
-#define WIN_CONTROL_PARAMS                                                 \
-    ::win::Container* parent = nullptr;                                    \
-    std::string name;                                                      \
-    int x = 0;                                                             \
-    int y = 0;                                                             \
-    int width = 0;                                                         \
-    int height = 0;                                                        \
-    int tag = 0;                                                           \
-    bool visible = true;                                                   \
-    bool enabled = true;                                                   \
-    ::win::Align align = ::win::Align::None;                               \
-    std::string hint;                                                      \
-    std::optional<::win::FontSpec> font; /* the parent's when not given */ \
-    std::optional<Colour> textColour;                                      \
-    std::optional<Colour> colour; /* background */                         \
+#define WIN_CONTROL_PARAMS                                                   \
+    ::win::Container* parent = nullptr;                                      \
+    std::string name{};                                                      \
+    int x = 0;                                                               \
+    int y = 0;                                                               \
+    int width = 0;                                                           \
+    int height = 0;                                                          \
+    int tag = 0;                                                             \
+    bool visible = true;                                                     \
+    bool enabled = true;                                                     \
+    ::win::Align align = ::win::Align::None;                                 \
+    std::string hint{};                                                      \
+    std::optional<::win::FontSpec> font{}; /* the parent's when not given */ \
+    std::optional<Colour> textColour{};                                      \
+    std::optional<Colour> colour{}; /* background */                         \
     ::win::PopupMenu* popupMenu = nullptr;
 
 struct ControlParams {

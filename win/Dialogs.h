@@ -10,12 +10,12 @@ class Form;
 
 struct FileDialogParams {
     Form* owner = nullptr;
-    std::string title;
+    std::string title{};
     // Pairs of description and pattern separated by "|": "TXT | *.TXT" or
     // "Bitmaps (*.bmp)|*.bmp|All files|*.*"; blanks around each part are ignored.
-    std::string filter;
-    std::string defaultExt;  // added when the user types none; a leading "." is ignored
-    std::string fileName;    // the name or path proposed
+    std::string filter{};
+    std::string defaultExt{};  // added when the user types none; a leading "." is ignored
+    std::string fileName{};    // the name or path proposed
 };
 
 // The chosen path (UTF-8), or nothing when the user cancels or the dialog fails. Saving asks

@@ -11,7 +11,7 @@ enum class TextAlign { Left, Centre, Right };
 
 struct EditParams {
     WIN_CONTROL_PARAMS
-    std::string text;
+    std::string text{};
     bool readOnly = false;
     TextAlign alignment = TextAlign::Left;
     bool border = true;

@@ -49,7 +49,7 @@ inline constexpr int mrOk = 1;
 inline constexpr int mrCancel = 2;
 
 struct FormParams {
-    std::string caption;
+    std::string caption{};
     int clientWidth = 300;
     int clientHeight = 200;
     BorderKind border = BorderKind::Fixed;
@@ -58,10 +58,10 @@ struct FormParams {
     int left = 0;
     int top = 0;
     Form* owner = nullptr;  // an owned window stays above its owner and has no taskbar button
-    FontSpec font;
+    FontSpec font{};
     Colour colour = clBtnFace;
     bool keyPreview = false;
-    std::string name;
+    std::string name{};
 };
 
 class Form : public Container {

@@ -10,7 +10,7 @@ namespace win {
 
 struct ImageParams {
     WIN_CONTROL_PARAMS
-    Picture picture;
+    Picture picture{};
     bool centre = false;       // centred in the control, else at the top left
     bool transparent = false;  // the bottom-left pixel's colour is left out
 };

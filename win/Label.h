@@ -8,7 +8,7 @@ namespace win {
 
 struct LabelParams {
     WIN_CONTROL_PARAMS
-    std::string text;
+    std::string text{};
     TextAlign alignment = TextAlign::Left;
     bool transparent = false;  // the parent's background shows through
     bool wordWrap = false;

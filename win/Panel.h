@@ -32,7 +32,7 @@ struct PanelParams {
     BevelKind bevelOuter = BevelKind::Raised;
     BevelKind bevelInner = BevelKind::None;
     int bevelWidth = 1;
-    std::string caption;  // drawn centred, as a panel shows it
+    std::string caption{};  // drawn centred, as a panel shows it
 };
 
 class Panel : public ContainerControl {
@@ -52,7 +52,7 @@ class Panel : public ContainerControl {
 
 struct GroupBoxParams {
     WIN_CONTROL_PARAMS
-    std::string caption;
+    std::string caption{};
 };
 
 // An etched frame with its caption at the top left; the caption is the window text.

@@ -17,12 +17,12 @@ class PopupMenu;
 class Form;
 
 struct MenuItemParams {
-    std::string name;
-    std::string caption;  // "-" makes a separator
-    int image = -1;       // index in the menu's image list
+    std::string name{};
+    std::string caption{};  // "-" makes a separator
+    int image = -1;         // index in the menu's image list
     bool enabled = true;
     int tag = 0;
-    std::function<void()> onClick;
+    std::function<void()> onClick{};
 };
 
 // A light reference to one item (owns nothing, may be copied); a default-constructed one

@@ -11,8 +11,8 @@ namespace win {
 
 struct SpeedButtonParams {
     WIN_CONTROL_PARAMS
-    std::string caption;
-    Picture glyph;
+    std::string caption{};
+    Picture glyph{};
     bool flat = true;
     int groupIndex = 0;
     bool down = false;

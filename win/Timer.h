@@ -11,7 +11,7 @@ struct TimerParams {
     Form* owner = nullptr;
     unsigned interval = 1000;  // milliseconds
     bool enabled = true;
-    std::function<void()> onTimer;
+    std::function<void()> onTimer{};
 };
 
 class Timer {

@@ -15,14 +15,14 @@ class ToolBar;
 enum class ToolButtonStyle { Button, Check, Separator };
 
 struct ToolButtonParams {
-    std::string name;
+    std::string name{};
     ToolButtonStyle style = ToolButtonStyle::Button;
     int image = -1;  // index in the tool bar's image lists
-    std::string hint;
+    std::string hint{};
     bool down = false;
     bool enabled = true;
     int tag = 0;
-    std::function<void()> onClick;
+    std::function<void()> onClick{};
 };
 
 // A light reference to one button of a tool bar (it owns nothing and may be copied); a
