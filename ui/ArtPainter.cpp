@@ -1,0 +1,185 @@
+// The small painter the artwork is drawn with.
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <vector>
+
+#include "ui/Artwork.h"
+
+namespace art {
+namespace {
+
+constexpr int kSamples = 4;  // per axis: 16 samples a pixel
+
+int Channel(Colour c, int shift) {
+    return static_cast<int>((c >> shift) & 0xFF);
+}
+
+}  // namespace
+
+Colour Mix(Colour a, Colour b, double t) {
+    t = std::clamp(t, 0.0, 1.0);
+    Colour result = 0;
+    for (int shift : {0, 8, 16}) {
+        double from = Channel(a, shift);
+        double to = Channel(b, shift);
+        result |= static_cast<Colour>(std::lround(from + (to - from) * t)) << shift;
+    }
+    return result;
+}
+
+Painter::Painter(Picture& target) : target_(target), clip_{0, 0, target.width, target.height} {}
+
+void Painter::SetKey(Colour key) {
+    hasKey_ = true;
+    key_ = key;
+}
+
+void Painter::SetClip(Box clip) {
+    clip_.left = std::clamp(clip.left, 0, target_.width);
+    clip_.top = std::clamp(clip.top, 0, target_.height);
+    clip_.right = std::clamp(clip.right, clip_.left, target_.width);
+    clip_.bottom = std::clamp(clip.bottom, clip_.top, target_.height);
+}
+
+void Painter::Put(int x, int y, Colour c) {
+    if (x >= clip_.left && x < clip_.right && y >= clip_.top && y < clip_.bottom) {
+        target_.Set(x, y, c);
+    }
+}
+
+void Painter::Blend(int x, int y, Colour c, double coverage) {
+    if (coverage <= 0 || x < clip_.left || x >= clip_.right || y < clip_.top || y >= clip_.bottom) {
+        return;
+    }
+    Colour below = target_.At(x, y);
+    if (hasKey_ && below == key_) {
+        if (coverage >= 0.5) target_.Set(x, y, c);
+        return;
+    }
+    target_.Set(x, y, Mix(below, c, coverage));
+}
+
+void Painter::Rect(Box box, Colour c) {
+    for (int y = std::max(box.top, clip_.top); y < std::min(box.bottom, clip_.bottom); ++y) {
+        for (int x = std::max(box.left, clip_.left); x < std::min(box.right, clip_.right); ++x) {
+            target_.Set(x, y, c);
+        }
+    }
+}
+
+void Painter::Frame(Box box, Colour c) {
+    if (box.Width() <= 0 || box.Height() <= 0) return;
+    Rect({box.left, box.top, box.right, box.top + 1}, c);
+    Rect({box.left, box.bottom - 1, box.right, box.bottom}, c);
+    Rect({box.left, box.top, box.left + 1, box.bottom}, c);
+    Rect({box.right - 1, box.top, box.right, box.bottom}, c);
+}
+
+void Painter::VerticalGradient(Box box, Colour top, Colour bottom) {
+    int rows = box.Height();
+    for (int y = box.top; y < box.bottom; ++y) {
+        double t = rows > 1 ? static_cast<double>(y - box.top) / (rows - 1) : 0.0;
+        Rect({box.left, y, box.right, y + 1}, Mix(top, bottom, t));
+    }
+}
+
+void Painter::Shape(double left, double top, double right, double bottom, const Inside& inside,
+                    Colour c) {
+    int x0 = std::max(clip_.left, static_cast<int>(std::floor(left)));
+    int y0 = std::max(clip_.top, static_cast<int>(std::floor(top)));
+    int x1 = std::min(clip_.right, static_cast<int>(std::ceil(right)));
+    int y1 = std::min(clip_.bottom, static_cast<int>(std::ceil(bottom)));
+    for (int y = y0; y < y1; ++y) {
+        for (int x = x0; x < x1; ++x) {
+            int hits = 0;
+            for (int sy = 0; sy < kSamples; ++sy) {
+                for (int sx = 0; sx < kSamples; ++sx) {
+                    double px = x + (sx + 0.5) / kSamples;
+                    double py = y + (sy + 0.5) / kSamples;
+                    if (px >= left && px < right && py >= top && py < bottom && inside(px, py)) {
+                        ++hits;
+                    }
+                }
+            }
+            Blend(x, y, c, static_cast<double>(hits) / (kSamples * kSamples));
+        }
+    }
+}
+
+void Painter::Ellipse(double cx, double cy, double rx, double ry, Colour c) {
+    if (rx <= 0 || ry <= 0) return;
+    Shape(
+        cx - rx, cy - ry, cx + rx, cy + ry,
+        [=](double x, double y) {
+            double dx = (x - cx) / rx;
+            double dy = (y - cy) / ry;
+            return dx * dx + dy * dy <= 1.0;
+        },
+        c);
+}
+
+void Painter::Ring(double cx, double cy, double outer, double inner, Colour c) {
+    Shape(
+        cx - outer, cy - outer, cx + outer, cy + outer,
+        [=](double x, double y) {
+            double d = std::hypot(x - cx, y - cy);
+            return d <= outer && d >= inner;
+        },
+        c);
+}
+
+void Painter::Polygon(std::span<const Point> points, Colour c) {
+    if (points.size() < 3) return;
+    double left = points[0].x, right = points[0].x, top = points[0].y, bottom = points[0].y;
+    for (const Point& p : points) {
+        left = std::min(left, p.x);
+        right = std::max(right, p.x);
+        top = std::min(top, p.y);
+        bottom = std::max(bottom, p.y);
+    }
+    std::vector<Point> corners(points.begin(), points.end());
+    Shape(
+        left, top, right, bottom,
+        [&corners](double x, double y) {
+            bool inside = false;
+            for (std::size_t i = 0, j = corners.size() - 1; i < corners.size(); j = i++) {
+                const Point& a = corners[i];
+                const Point& b = corners[j];
+                if ((a.y > y) != (b.y > y) && x < (b.x - a.x) * (y - a.y) / (b.y - a.y) + a.x) {
+                    inside = !inside;
+                }
+            }
+            return inside;
+        },
+        c);
+}
+
+void Painter::Line(Point a, Point b, double width, Colour c) {
+    double half = width / 2;
+    double dx = b.x - a.x;
+    double dy = b.y - a.y;
+    double length2 = dx * dx + dy * dy;
+    Shape(
+        std::min(a.x, b.x) - half, std::min(a.y, b.y) - half, std::max(a.x, b.x) + half,
+        std::max(a.y, b.y) + half,
+        [=](double x, double y) {
+            double t = length2 > 0 ? ((x - a.x) * dx + (y - a.y) * dy) / length2 : 0.0;
+            t = std::clamp(t, 0.0, 1.0);
+            return std::hypot(x - (a.x + t * dx), y - (a.y + t * dy)) <= half;
+        },
+        c);
+}
+
+void Painter::Star(Point centre, double outer, double inner, int points, double turn, Colour c) {
+    if (points < 2) return;
+    std::vector<Point> corners;
+    for (int i = 0; i < 2 * points; ++i) {
+        double r = i % 2 == 0 ? outer : inner;
+        double angle = turn + i * std::numbers::pi / points;
+        corners.push_back({centre.x + r * std::sin(angle), centre.y - r * std::cos(angle)});
+    }
+    Polygon(corners, c);
+}
+
+}  // namespace art

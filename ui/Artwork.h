@@ -1,0 +1,125 @@
+// The program's own pictures (flags, tool-bar and menu pictures, splash strip, icon), drawn
+// by code at start-up, and the small painter they are drawn with.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <vector>
+
+#include "core/RecRec.h"
+#include "util/zt_Graph.h"
+
+// Background of the small flags.
+inline constexpr Colour kFlagBackground = MakeColour(192, 192, 192);
+// Background of the tool-bar, menu and icon pictures; the image lists mask it out.
+inline constexpr Colour kPictureKey = MakeColour(255, 0, 255);
+
+inline constexpr int kFlagSize = 20;
+inline constexpr int kToolPictureSize = 24;
+inline constexpr int kMenuPictureSize = 16;
+inline constexpr int kSplashPictureWidth = 118;
+inline constexpr int kSplashPictureHeight = 156;
+
+// The flag of slot 1..20 on a silver 20 x 20 square; any other slot gives an empty picture.
+Picture SmallFlag(int slot);
+
+enum class ToolPicture { Copy, Paste, Convert, List, StayOnTop, PrintList, Options, Info, Exit };
+// 24 x 24 on kPictureKey.
+Picture ToolbarPicture(ToolPicture which);
+
+enum class MenuPicture {
+    Copy,
+    Paste,
+    PrintList,
+    Options,
+    Convert,
+    MoveUp,
+    MoveDown,
+    RemoveOne,
+    RemoveAll,
+    SaveText,
+    SaveWeb
+};
+// 16 x 16 on kPictureKey.
+Picture MenuPictureOf(MenuPicture which);
+
+// The disabled look of a picture: light grey tones, pixels of the key colour left as they are.
+Picture GreyedPicture(const Picture& picture, Colour key);
+
+// The 118 x 156 strip on the left of the splash window.
+Picture SplashPicture();
+
+// The program's icon, size x size (16, 32 and 48 are designed for; 1..256 work) on kPictureKey.
+Picture AppIcon(int size);
+
+// An icon file holding the given pictures as 32-bit images with AND masks, pixels of the key
+// colour transparent. Gives nothing when the list is empty or a picture is empty or larger than
+// 256 x 256.
+std::vector<std::uint8_t> EncodeIcon(const std::vector<Picture>& sizes, Colour key);
+
+namespace art {
+
+struct Point {
+    double x = 0;
+    double y = 0;
+};
+
+// Pixel rectangle, right and bottom exclusive.
+struct Box {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    int Width() const { return right - left; }
+    int Height() const { return bottom - top; }
+};
+
+// a at t = 0, b at t = 1.
+Colour Mix(Colour a, Colour b, double t);
+
+// Draws into a picture in pixel coordinates: pixel (x, y) covers [x, x + 1) x [y, y + 1).
+// Shapes are anti-aliased by 4 x 4 sampling. With a key colour set, a shape's edge over pixels of
+// that colour is not blended but either drawn or left, so a mask made from the key stays clean.
+class Painter {
+  public:
+    explicit Painter(Picture& target);
+
+    void SetKey(Colour key);
+    void SetClip(Box clip);  // limited to the picture
+
+    void Put(int x, int y, Colour c);
+    void Blend(int x, int y, Colour c, double coverage);
+    void Rect(Box box, Colour c);
+    void Frame(Box box, Colour c);  // one pixel wide, inside the box
+    void VerticalGradient(Box box, Colour top, Colour bottom);
+
+    using Inside = std::function<bool(double x, double y)>;
+    // Fills every part of [left, right) x [top, bottom) where inside holds.
+    void Shape(double left, double top, double right, double bottom, const Inside& inside,
+               Colour c);
+    void Ellipse(double cx, double cy, double rx, double ry, Colour c);
+    void Disc(double cx, double cy, double r, Colour c) { Ellipse(cx, cy, r, r, c); }
+    void Ring(double cx, double cy, double outer, double inner, Colour c);
+    void Polygon(std::span<const Point> points, Colour c);  // even-odd rule
+    void Line(Point a, Point b, double width, Colour c);    // round ends
+    void Star(Point centre, double outer, double inner, int points, double turn, Colour c);
+
+  private:
+    Picture& target_;
+    Box clip_;
+    bool hasKey_ = false;
+    Colour key_ = 0;
+};
+
+// A gold coin bearing a euro sign.
+void DrawCoin(Painter& p, Point centre, double radius, bool withSign = true);
+void EuroSign(Painter& p, Point centre, double radius, double stroke, Colour c);
+
+// The flag of slot 1..20 filling the area (no outline); other slots draw nothing.
+void DrawFlag(Picture& target, Box area, int slot);
+// The flag of slot 1..20 with its dark outline, its top left outline pixel at (left, top);
+// gives the outer size drawn (18 x 14, or 14 x 14 for the square flag).
+Box DrawFramedFlag(Picture& target, int left, int top, int slot);
+
+}  // namespace art
