@@ -1,0 +1,466 @@
+#include "ui/PrintList.h"
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <utility>
+
+#include "util/zt_html.h"
+
+// ---- Entries ----
+
+std::string GetEntryField(std::string_view text, char separator, int index) {
+    for (int i = 0; i < index; ++i) {
+        const std::size_t found = text.find(separator);
+        if (found == std::string_view::npos) break;  // nothing more to drop
+        text.remove_prefix(found + 1);
+    }
+    return std::string(text.substr(0, text.find(separator)));
+}
+
+std::string MakeEntry(std::string_view fromAmount, int fromSlot, std::string_view toAmount,
+                      int toSlot) {
+    std::string entry;
+    entry.reserve(fromAmount.size() + toAmount.size() + 9);
+    entry += kEntrySeparator;
+    entry += fromAmount;
+    entry += kEntrySeparator;
+    entry += std::to_string(fromSlot);
+    entry += kEntrySeparator;
+    entry += toAmount;
+    entry += kEntrySeparator;
+    entry += std::to_string(toSlot);
+    entry += kEntrySeparator;
+    return entry;
+}
+
+std::optional<int> ParseSlot(std::string_view field) {
+    if (field.empty()) return std::nullopt;
+    int value = 0;
+    for (const char c : field) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + (c - '0');
+        if (value > kSlotCount) return std::nullopt;  // also keeps long digit runs from overflowing
+    }
+    if (value < 1) return std::nullopt;
+    return value;
+}
+
+ResultEntry ParseEntry(std::string_view entry) {
+    return {GetEntryField(entry, kEntrySeparator, 1),
+            ParseSlot(GetEntryField(entry, kEntrySeparator, 2)),
+            GetEntryField(entry, kEntrySeparator, 3),
+            ParseSlot(GetEntryField(entry, kEntrySeparator, 4))};
+}
+
+SlotTexts GetSlotTexts(const RecRec& rec, std::optional<int> slot, int language) {
+    if (!slot || *slot < 1 || *slot > kSlotCount) return {};
+    if (language < 0 || language >= kLanguageCount) language = 0;
+    return {rec.Munt[*slot][static_cast<std::size_t>(language)], rec.Munteenheid[*slot],
+            rec.Symbool[*slot]};
+}
+
+// ---- Drawing a row ----
+
+namespace {
+
+RowItem TextItem(int x, std::string text) {
+    return {RowItemKind::Text, x, kTextY, std::move(text), 0};
+}
+RowItem FlagItem(int x, int slot) {
+    return {RowItemKind::Flag, x, 0, {}, slot};
+}
+
+}  // namespace
+
+std::vector<RowItem> LayoutRow(std::string_view entry, int index, const RecRec& rec, int language) {
+    const ResultEntry fields = ParseEntry(entry);
+    const SlotTexts from = GetSlotTexts(rec, fields.fromSlot, language);
+    const SlotTexts to = GetSlotTexts(rec, fields.toSlot, language);
+
+    std::vector<RowItem> items;
+    items.reserve(12);
+    items.push_back(TextItem(kNumberX, std::to_string(index + 1)));
+    items.push_back({RowItemKind::Line, kLineX, 0, {}, 0});
+
+    int x = kFirstColumnX;
+    const auto addTexts = [&](const std::string& fromText, const std::string& toText) {
+        if (fields.fromSlot) items.push_back(TextItem(x, fromText));
+        if (fields.toSlot) items.push_back(TextItem(x + kToSideOffset, toText));
+    };
+
+    if (rec.KolomVlag) {
+        if (fields.fromSlot) items.push_back(FlagItem(x, *fields.fromSlot));
+        if (fields.toSlot) items.push_back(FlagItem(x + kToSideOffset, *fields.toSlot));
+        x += kFlagColumnWidth;
+    }
+    items.push_back(TextItem(x, fields.fromAmount));
+    items.push_back(TextItem(x + kToSideOffset, fields.toAmount));
+    x += kAmountColumnWidth;
+    if (rec.KolomMunt) {
+        x += kNameColumnStep;
+        addTexts(from.name, to.name);
+    }
+    if (rec.KolomMunteenheid) {
+        x += kCodeColumnStep;
+        addTexts(from.code, to.code);
+    }
+    if (rec.KolomSymbool) {
+        x += kSymbolColumnStep;
+        addTexts(from.symbol, to.symbol);
+    }
+    return items;
+}
+
+// ---- Text export ----
+
+namespace {
+
+void AppendTextColumns(std::string& line, const RecRec& rec, const SlotTexts& texts) {
+    if (rec.KolomMunt) (line += ',') += texts.name;
+    if (rec.KolomMunteenheid) (line += ',') += texts.code;
+    if (rec.KolomSymbool) (line += ',') += texts.symbol;
+}
+
+void AppendTextLine(std::string& out, std::string_view entry, const RecRec& rec, int language) {
+    const ResultEntry fields = ParseEntry(entry);
+    out += fields.fromAmount;
+    AppendTextColumns(out, rec, GetSlotTexts(rec, fields.fromSlot, language));
+    out += ',';
+    out += fields.toAmount;
+    AppendTextColumns(out, rec, GetSlotTexts(rec, fields.toSlot, language));
+}
+
+}  // namespace
+
+std::string MakeTextLine(std::string_view entry, const RecRec& rec, int language) {
+    std::string line;
+    AppendTextLine(line, entry, rec, language);
+    return line;
+}
+
+std::string MakeTextLines(const std::vector<std::string>& entries, const RecRec& rec,
+                          int language) {
+    std::string text;
+    for (const std::string& entry : entries) {
+        AppendTextLine(text, entry, rec, language);
+        text += "\r\n";
+    }
+    return text;
+}
+
+// ---- Commands on the list ----
+
+bool ResultListState::HasSelection() const {
+    return selected >= 0 && static_cast<std::size_t>(selected) < entries.size();
+}
+
+void MoveUp(ResultListState& list) {
+    if (!list.HasSelection()) return;
+    MoveTo(list, std::max(list.selected - 1, 0));
+}
+
+void MoveDown(ResultListState& list) {
+    if (!list.HasSelection()) return;
+    MoveTo(list, std::min(list.selected + 1, static_cast<int>(list.entries.size()) - 1));
+}
+
+void RemoveOne(ResultListState& list) {
+    if (!list.HasSelection()) return;
+    list.entries.erase(list.entries.begin() + list.selected);
+    const int count = static_cast<int>(list.entries.size());
+    list.selected = count == 0 ? kNoSelection : std::min(list.selected, count - 1);
+}
+
+void RemoveAll(ResultListState& list) {
+    list.entries.clear();
+    list.selected = kNoSelection;
+}
+
+void MoveTo(ResultListState& list, int target) {
+    if (!list.HasSelection() || target < 0 ||
+        static_cast<std::size_t>(target) >= list.entries.size()) {
+        return;
+    }
+    const auto begin = list.entries.begin();
+    const int from = list.selected;
+    if (target < from) {
+        std::rotate(begin + target, begin + from, begin + from + 1);
+    } else {
+        std::rotate(begin + from, begin + from + 1, begin + target + 1);
+    }
+    list.selected = target;
+}
+
+// ---- Web page ----
+
+namespace {
+
+// Windows-1252 bytes 0x80..0x9F; the five unassigned ones map to the C1 control of the same
+// value, as Windows itself does.
+constexpr std::array<char16_t, 32> kWindows1252High = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+char32_t Windows1252ToUnicode(unsigned char byte) {
+    if (byte >= 0x80 && byte < 0xA0) return kWindows1252High[byte - 0x80];
+    return byte;
+}
+
+struct Decoded {
+    char32_t c;
+    std::size_t length;
+    bool valid;
+};
+
+Decoded DecodeUtf8At(std::string_view text, std::size_t at) {
+    const auto lead = static_cast<unsigned char>(text[at]);
+    if (lead < 0x80) return {lead, 1, true};
+    const Decoded invalid{Windows1252ToUnicode(lead), 1, false};
+    std::size_t more;
+    char32_t c;
+    char32_t smallest;
+    if ((lead & 0xE0) == 0xC0) {
+        more = 1, c = lead & 0x1F, smallest = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+        more = 2, c = lead & 0x0F, smallest = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+        more = 3, c = lead & 0x07, smallest = 0x10000;
+    } else {
+        return invalid;
+    }
+    if (text.size() - at <= more) return invalid;
+    for (std::size_t k = 1; k <= more; ++k) {
+        const auto next = static_cast<unsigned char>(text[at + k]);
+        if ((next & 0xC0) != 0x80) return invalid;
+        c = (c << 6) | (next & 0x3F);
+    }
+    if (c < smallest || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return invalid;
+    return {c, more + 1, true};
+}
+
+void AppendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+}  // namespace
+
+bool IsWindows1252Char(char32_t c) {
+    // The C1 controls in the table only stand in for unassigned bytes; they are no text.
+    if (c <= 0xFF) return c < 0x80 || c >= 0xA0;
+    return std::find(kWindows1252High.begin(), kWindows1252High.end(), c) != kWindows1252High.end();
+}
+
+std::string EscapeHtml(std::string_view utf8, const CharFilter& representable) {
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t at = 0; at < utf8.size();) {
+        const Decoded d = DecodeUtf8At(utf8, at);
+        switch (d.c) {
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            default:
+                if (d.c < 0x80) {
+                    out += static_cast<char>(d.c);  // every ANSI code page holds ASCII
+                } else if (!representable(d.c)) {
+                    out += "&#";
+                    out += std::to_string(static_cast<std::uint32_t>(d.c));
+                    out += ';';
+                } else if (d.valid) {
+                    out.append(utf8.substr(at, d.length));
+                } else {
+                    AppendUtf8(out, d.c);
+                }
+        }
+        at += d.length;
+    }
+    return out;
+}
+
+namespace {
+
+bool IsBadFileNameChar(unsigned char c) {
+    return c < 0x20 || c == 0x7F ||
+           std::string_view("\\/:*?\"<>|#%").find(static_cast<char>(c)) != std::string_view::npos;
+}
+
+// Names that Windows takes as devices whatever the extension.
+bool IsDeviceName(std::string_view stem) {
+    stem = stem.substr(0, stem.find('.'));
+    while (!stem.empty() && stem.back() == ' ') stem.remove_suffix(1);
+    std::string upper(stem);
+    for (char& c : upper) {
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    }
+    if (upper == "CON" || upper == "PRN" || upper == "AUX" || upper == "NUL" || upper == "CONIN$" ||
+        upper == "CONOUT$") {
+        return true;
+    }
+    const std::string_view name(upper);
+    if (!name.starts_with("COM") && !name.starts_with("LPT")) return false;
+    const std::string_view number = name.substr(3);
+    return (number.size() == 1 && number[0] >= '0' && number[0] <= '9') || number == "\u00B9" ||
+           number == "\u00B2" || number == "\u00B3";
+}
+
+}  // namespace
+
+std::string PictureFileName(std::string_view code) {
+    std::string stem;
+    stem.reserve(code.size());
+    for (const char c : code) stem += IsBadFileNameChar(static_cast<unsigned char>(c)) ? '_' : c;
+    std::string name;
+    if (stem.find_first_not_of(". ") == std::string::npos) {
+        name = "_";
+    } else {
+        if (IsDeviceName(stem)) name = "_";
+        name += stem;
+    }
+    name += ".BMP";
+    return name;
+}
+
+namespace {
+
+// What the page shows for one slot, escaped once for the whole page.
+struct SlotCells {
+    std::string name;
+    std::string code;
+    std::string symbol;
+    std::string image;
+};
+
+std::array<SlotCells, kSlotCount> MakeSlotCells(const RecRec& rec, int language,
+                                                const CharFilter& representable) {
+    std::array<SlotCells, kSlotCount> cells;
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        const SlotTexts texts = GetSlotTexts(rec, slot, language);
+        SlotCells& cell = cells[static_cast<std::size_t>(slot - 1)];
+        cell.name = EscapeHtml(texts.name, representable);
+        cell.code = EscapeHtml(texts.code, representable);
+        cell.symbol = EscapeHtml(texts.symbol, representable);
+        std::string source(kPictureFolder);
+        source += '/';
+        source += PictureFileName(texts.code);
+        cell.image = HTMLImage(EscapeHtml(source, representable));
+    }
+    return cells;
+}
+
+const std::string kProductName = "Valomat";
+
+}  // namespace
+
+std::vector<std::string> BuildWebPageLines(const std::vector<std::string>& entries,
+                                           const RecRec& rec, int language,
+                                           const CharFilter& representable) {
+    const std::array<SlotCells, kSlotCount> slots = MakeSlotCells(rec, language, representable);
+    const std::string flagCell = HTMLCellBegin("center", "42", "18");
+    const std::string amountCell = HTMLCellBegin("center", "300", "18");
+    const std::string fromNameCell = HTMLCellBegin("center", "160", "18");
+    const std::string toNameCell = HTMLCellBegin("center", "160", "20");
+    const std::string codeCell = HTMLCellBegin("center", "160", "18");
+    const std::string symbolCell = HTMLCellBegin("center", "90", "18");
+    const std::string cellEnd = HTMLCellEnd();
+    const std::string rowBegin = HTMLRowBegin();
+    const std::string rowEnd = HTMLRowEnd();
+
+    const std::size_t cellsPerSide =
+        1 + static_cast<std::size_t>(rec.KolomVlag) + static_cast<std::size_t>(rec.KolomMunt) +
+        static_cast<std::size_t>(rec.KolomMunteenheid) + static_cast<std::size_t>(rec.KolomSymbool);
+    std::vector<std::string> lines;
+    lines.reserve(13 + entries.size() * (2 + 2 * 3 * cellsPerSide));
+
+    lines.push_back(HTMLBegin());
+    lines.push_back(HTMLMetaDescription(kProductName));
+    lines.push_back(HTMLTitle(kProductName));
+    lines.push_back(HTMLBodyBegin("", ""));
+    lines.push_back(HTMLFont("Arial", "6"));
+    lines.push_back(kProductName + HTMLBreak() + HTMLBreak());
+    lines.push_back(HTMLFont("Times New Roman", "4"));
+    lines.push_back(HTMLTableBegin("1", "780"));
+
+    const auto addCell = [&lines, &cellEnd](const std::string& begin, std::string content) {
+        lines.push_back(begin);
+        lines.push_back(std::move(content));
+        lines.push_back(cellEnd);
+    };
+    const auto addSide = [&](const std::string& amount, std::optional<int> slot,
+                             const std::string& nameCell) {
+        static const SlotCells kNoSlot;
+        const SlotCells& cell = slot ? slots[static_cast<std::size_t>(*slot - 1)] : kNoSlot;
+        if (rec.KolomVlag) addCell(flagCell, cell.image);
+        addCell(amountCell, EscapeHtml(amount, representable));
+        if (rec.KolomMunt) addCell(nameCell, cell.name);
+        if (rec.KolomMunteenheid) addCell(codeCell, cell.code);
+        if (rec.KolomSymbool) addCell(symbolCell, cell.symbol);
+    };
+
+    for (const std::string& entry : entries) {
+        const ResultEntry fields = ParseEntry(entry);
+        lines.push_back(rowBegin);
+        addSide(fields.fromAmount, fields.fromSlot, fromNameCell);
+        addSide(fields.toAmount, fields.toSlot, toNameCell);
+        lines.push_back(rowEnd);
+    }
+
+    lines.push_back(HTMLTableEnd());
+    lines.push_back(HTMLBodyEnd());
+    lines.push_back(HTMLFont("Arial", "1"));
+    lines.push_back(HTMLBreak() + HTMLLink(std::string(kMakerSite), std::string(kMakerLinkText)));
+    lines.push_back(HTMLEnd());
+    return lines;
+}
+
+std::vector<PictureFile> PicturesForPage(const std::vector<std::string>& entries,
+                                         const RecRec& rec) {
+    std::vector<PictureFile> pictures;
+    if (!rec.KolomVlag) return pictures;
+    std::array<std::string, kSlotCount> names;
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        names[static_cast<std::size_t>(slot - 1)] = PictureFileName(rec.Munteenheid[slot]);
+    }
+    std::array<bool, kSlotCount> seen{};
+    const auto use = [&](std::optional<int> slot) {
+        if (!slot) return;
+        const auto index = static_cast<std::size_t>(*slot - 1);
+        if (seen[index]) return;
+        seen[index] = true;
+        const std::string& name = names[index];
+        // At most 22 distinct slots, so this search keeps the whole pass linear.
+        const bool taken = std::any_of(pictures.begin(), pictures.end(),
+                                       [&](const PictureFile& p) { return p.fileName == name; });
+        if (!taken) pictures.push_back({name, *slot});
+    };
+    for (const std::string& entry : entries) {
+        use(ParseSlot(GetEntryField(entry, kEntrySeparator, 2)));
+        use(ParseSlot(GetEntryField(entry, kEntrySeparator, 4)));
+    }
+    return pictures;
+}
