@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Starts valomat.exe as a person would, in a fresh prefix and the Dutch (Belgium) locale: waits
+# for the window, types an amount, commits it, copies the result, closes the window and reads
+# the registry.
+source "$(dirname "$0")/lib.sh"
+exe=$1
+e2e_tmp
+e2e_fresh nl_BE.UTF-8
+e2e_start "$exe"
+echo "main window after ${E2E_START_MS} ms"
+sleep 1.5  # the splash has gone by now
+import -window root "$E2E_DIR/main.png"
+colours=$(convert "$E2E_DIR/main.png" -format '%k' info:)
+check "screenshot shows a drawn window" yes "$([ "$colours" -gt 20 ] && echo yes || echo no)"
+splash=$(xdotool search --onlyvisible --name '^Valomat$' | wc -l)
+check "only the main window is left after the splash" 1 "$splash"
+
+# The amount box has the focus: type over its text, commit with Enter, copy the result.
+xdotool windowfocus --sync "$VALOMAT_WIN" 2>/dev/null || true
+xdotool key ctrl+a
+xdotool type --delay 30 '100'
+xdotool key Return
+sleep 0.3
+xdotool key ctrl+c
+sleep 0.5
+check "converted 100 BEF in euro" "2,48" "$(xclip -o -selection clipboard 2>/dev/null)"
+
+e2e_close
+reg_snapshot
+check "settings saved at close" "REG_SZ 2.8" "$(reg_get 'Software\ZT\Valomat\Algemeen' Versie)"
+check "language from the locale" "REG_DWORD 0x0" "$(reg_get 'Software\ZT\Valomat\Algemeen' Taal)"
+check "list view kept" "REG_DWORD 0x2" "$(reg_get 'Software\ZT\Valomat\Algemeen' Lijst)"
+e2e_finish

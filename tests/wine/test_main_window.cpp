@@ -1,0 +1,287 @@
+// The main window created in-process and driven by real messages, as the user would.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/SettingsStore.h"
+#include "ui/Main_win.h"
+#include "win/Application.h"
+#include "win/Text.h"
+
+namespace {
+
+struct RecordingSink : ResultSink {
+    std::vector<std::string> entries;
+    int shown = 0;
+    void AppendEntry(const std::string& entry) override { entries.push_back(entry); }
+    void ShowResults() override { ++shown; }
+};
+
+class MainWindowTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() { win::Application::Initialize("Valomat"); }
+
+    void Open(Separators seps = {",", "."}, bool cleanup = false) {
+        main = std::make_unique<TForm_Main>(MainWindowEnvironment{
+            .registry = &registry, .separators = seps, .localeLanguage = 0, .cleanupRun = cleanup});
+        main->SetResultSink(&sink);
+        ASSERT_TRUE(main->CreateMain());
+        main->Show();
+        SetForegroundWindow(main->Handle());
+        Pump();
+    }
+    void TearDown() override {
+        main.reset();
+        Pump();
+    }
+    static void Pump() {
+        for (int i = 0; i < 3; ++i) win::Application::ProcessMessages();
+    }
+    // Types characters into the focused box the way the keyboard does.
+    void Type(win::Edit& box, std::wstring_view text) {
+        box.SetFocus();
+        for (wchar_t c : text) SendMessageW(box.Handle(), WM_CHAR, c, 0);
+    }
+    void PressEnter(win::Edit& box) {
+        box.SetFocus();
+        PostMessageW(box.Handle(), WM_KEYDOWN, VK_RETURN, 0);
+        PostMessageW(box.Handle(), WM_CHAR, L'\r', 0);
+        PostMessageW(box.Handle(), WM_KEYUP, VK_RETURN, 0xC0000000);
+        Pump();
+    }
+    void Click(win::SpeedButton& button) {
+        SendMessageW(button.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+        SendMessageW(button.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+        Pump();
+    }
+    void ClickTool(const win::ToolButton& button) {
+        SendMessageW(GetParent(main->ToolBar_Valomat.Handle()), WM_COMMAND,
+                     MAKEWPARAM(button.Command(), BN_CLICKED),
+                     reinterpret_cast<LPARAM>(main->ToolBar_Valomat.Handle()));
+        Pump();
+    }
+    void ClearAmount() {
+        main->Edit_Van.SetFocus();
+        main->Edit_Van.SelectAll();
+        SendMessageW(main->Edit_Van.Handle(), WM_CHAR, VK_BACK, 0);
+    }
+
+    MemoryRegistry registry;
+    RecordingSink sink;
+    std::unique_ptr<TForm_Main> main;
+};
+
+TEST_F(MainWindowTest, TypingConvertsAtEveryKeystrokeButRecordsNothing) {
+    Open();
+    ClearAmount();
+    Type(main->Edit_Van, L"100");
+    EXPECT_EQ(main->Edit_Naar.Text(), "2,48");  // BEF to EURO by default
+    EXPECT_TRUE(sink.entries.empty());
+}
+
+TEST_F(MainWindowTest, ForeignSeparatorIsReplacedAtOnceWithTheCaretKept) {
+    Open();
+    ClearAmount();
+    Type(main->Edit_Van, L"12.5");
+    EXPECT_EQ(main->Edit_Van.Text(), "12,5");
+    EXPECT_EQ(main->Edit_Van.SelStart(), 4);
+    EXPECT_EQ(main->Edit_Naar.Text(), "0,31");
+
+    ClearAmount();
+    Type(main->Edit_Van, L"1.2.3");
+    EXPECT_EQ(main->Edit_Van.Text(), "1,2,3");  // every one replaced, one per nested run
+}
+
+TEST_F(MainWindowTest, PointLocaleReplacesCommas) {
+    Open({".", ","});
+    ClearAmount();
+    Type(main->Edit_Van, L"12,5");
+    EXPECT_EQ(main->Edit_Van.Text(), "12.5");
+    EXPECT_EQ(main->Edit_Naar.Text(), "0.31");
+}
+
+TEST_F(MainWindowTest, EnterCommitsOneEntryAndMovesTheFocusToTheResult) {
+    Open();
+    ClearAmount();
+    Type(main->Edit_Van, L"100");
+    PressEnter(main->Edit_Van);
+    ASSERT_EQ(sink.entries.size(), 1u);
+    EXPECT_EQ(sink.entries[0], "*100*2*2,48*1*");
+    EXPECT_EQ(GetFocus(), main->Edit_Naar.Handle());
+    // Enter in the result box goes back without recording.
+    PressEnter(main->Edit_Naar);
+    EXPECT_EQ(GetFocus(), main->Edit_Van.Handle());
+    EXPECT_EQ(sink.entries.size(), 1u);
+}
+
+TEST_F(MainWindowTest, UnreadableAmountChangesNothingWhileTypingAndResetsOnCommit) {
+    Open();
+    ClearAmount();
+    Type(main->Edit_Van, L"40");
+    const std::string before = main->Edit_Naar.Text();
+    Type(main->Edit_Van, L"x");
+    EXPECT_EQ(main->Edit_Naar.Text(), before);
+    PressEnter(main->Edit_Van);
+    EXPECT_EQ(main->Edit_Van.Text(), "0");
+    EXPECT_EQ(main->Edit_Naar.Text(), "0");
+    EXPECT_TRUE(sink.entries.empty());
+}
+
+TEST_F(MainWindowTest, ThousandsSeparatorTypedInACommaLocaleIsUnreadable) {
+    Open();
+    ClearAmount();
+    Type(main->Edit_Van, L"1.234,56");
+    EXPECT_EQ(main->Edit_Van.Text(), "1,234,56");
+    main->Convert(true);
+    EXPECT_EQ(main->Edit_Van.Text(), "0");
+    EXPECT_TRUE(sink.entries.empty());
+}
+
+TEST_F(MainWindowTest, CurrencyButtonsSelectTheSlotAndRecordTheConversion) {
+    Open();
+    ClearAmount();
+    Type(main->Edit_Van, L"1");
+    // Row 1 is the euro, row 7 the lira with the default list.
+    Click(main->SpeedButton_Van[0]);
+    EXPECT_EQ(main->Rec.VanMunt, 1);
+    EXPECT_EQ(main->Label_Van.Text(), "euro (EURO,€)");
+    Click(main->SpeedButton_Naar[6]);
+    EXPECT_EQ(main->Rec.NaarMunt, 7);
+    EXPECT_EQ(main->Edit_Naar.Text(), "1.936");
+    ASSERT_EQ(sink.entries.size(), 2u);
+    EXPECT_EQ(sink.entries[1], "*1,00*1*1.936*7*");
+    EXPECT_TRUE(main->SpeedButton_Van[0].Down());
+    EXPECT_FALSE(main->SpeedButton_Van[1].Down());
+}
+
+TEST_F(MainWindowTest, ZeroIsNeverRecorded) {
+    Open();
+    ClearAmount();
+    Type(main->Edit_Van, L"0");
+    Click(main->SpeedButton_Van[0]);
+    main->Convert(true);
+    EXPECT_TRUE(sink.entries.empty());
+}
+
+TEST_F(MainWindowTest, TenListedSlotsGiveGroupBoxesOf242AndHideTheOtherRows) {
+    Open();
+    for (int s = 1; s <= kSlotCount; ++s) main->Rec.Geselecteerd[s] = s <= 10;
+    main->ApplyLayout();
+    EXPECT_EQ(main->GroupBox_Van.Height(), 242);
+    EXPECT_EQ(main->GroupBox_Naar.Height(), 242);
+    for (int n = 1; n <= kSlotCount; ++n) {
+        SCOPED_TRACE(n);
+        const auto i = static_cast<std::size_t>(n - 1);
+        EXPECT_EQ(main->SpeedButton_Van[i].Visible(), n <= 10);
+        EXPECT_EQ(main->Label_Munt[i].Visible(), n <= 10);
+        EXPECT_EQ(main->SpeedButton_Naar[i].Tag, n <= 10 ? n : 0);
+    }
+    EXPECT_EQ(main->FindComponent("Label_Munt7")->Tag, 7);
+    const int expected = main->Panel_Convert.Height() + main->ToolBarHeight() + 6 + 242 + 10;
+    EXPECT_EQ(main->ClientHeight(), expected);
+}
+
+TEST_F(MainWindowTest, RowsShowTheirSlotsCaptionAndColour) {
+    Open();
+    for (int s = 1; s <= kSlotCount; ++s) main->Rec.Geselecteerd[s] = s == 1 || s == 19;
+    main->ApplyLayout();
+    EXPECT_EQ(main->Label_Munt[1].Tag, 19);
+    EXPECT_EQ(main->Label_Munt[1].Text(), "dollar (USD,$)");
+    EXPECT_EQ(main->Label_Munt[1].TextColour(), main->Rec.KleurWereld);
+    EXPECT_EQ(main->FindVanButton(19), 2);
+    EXPECT_EQ(main->FindVanButton(2), -1);
+}
+
+TEST_F(MainWindowTest, ListButtonSwitchesBetweenListAndCompactView) {
+    Open();
+    const int listHeight = main->ClientHeight();
+    ClickTool(main->ToolButton_List);
+    EXPECT_FALSE(main->ListView());
+    EXPECT_FALSE(main->ToolButton_List.Down());
+    EXPECT_EQ(main->ClientHeight(), main->ToolBarHeight() + main->Panel_Convert.Height() + 2);
+    EXPECT_EQ(main->Rec.Lijst, 1);
+    ClickTool(main->ToolButton_List);
+    EXPECT_TRUE(main->ListView());
+    EXPECT_EQ(main->ClientHeight(), listHeight);
+    EXPECT_EQ(main->Rec.Lijst, 2);
+}
+
+TEST_F(MainWindowTest, UnlistedDefaultIsSelectedWithoutAPressedButton) {
+    registry.Put("Software\\ZT\\Valomat\\Algemeen", "DefaultVanMunt",
+                 {RegKind::Integer, {19, 0, 0, 0}});
+    Open();
+    EXPECT_EQ(main->Rec.VanMunt, 19);
+    EXPECT_EQ(main->Label_Van.Text(), "dollar (USD,$)");
+    for (const auto& b : main->SpeedButton_Van) EXPECT_FALSE(b.Down());
+}
+
+TEST_F(MainWindowTest, LanguageTextsFollowTaal) {
+    registry.Put("Software\\ZT\\Valomat\\Algemeen", "Taal", {RegKind::Integer, {2, 0, 0, 0}});
+    Open();
+    EXPECT_EQ(main->GroupBox_Naar.Text(), "Dest.");
+    EXPECT_EQ(main->ToolButton_StayOnTop.Hint(), "Tout en haut");
+    EXPECT_EQ(main->Menu_Options.Caption(), "Préférences");
+    EXPECT_EQ(main->Label_Naar.Text(), "euro (EURO,€)");
+}
+
+TEST_F(MainWindowTest, StayOnTopSwitchesWithoutRecreatingTheWindow) {
+    Open();
+    HWND before = main->Handle();
+    ClickTool(main->ToolButton_StayOnTop);
+    EXPECT_TRUE(GetWindowLongW(before, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_TRUE(main->ToolButton_StayOnTop.Down());
+    ClickTool(main->ToolButton_StayOnTop);
+    EXPECT_FALSE(GetWindowLongW(before, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_EQ(main->Handle(), before);
+}
+
+TEST_F(MainWindowTest, ClosingSavesTheSettingsAndACleanupRunDoesNot) {
+    Open();
+    main->Rec.Weergave = 3;
+    main->Close();
+    Pump();
+    auto saved = registry.Get("Software\\ZT\\Valomat\\Algemeen", "Weergave");
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(saved->bytes[0], 3);
+    main.reset();
+
+    registry.Put("SoftWare\\Valomat", "Old", {RegKind::Text, {'x'}});
+    Open({",", "."}, true);
+    EXPECT_FALSE(registry.KeyExists("SoftWare\\Valomat"));
+    main->Rec.Weergave = 0;
+    main->Close();
+    Pump();
+    EXPECT_EQ(registry.Get("Software\\ZT\\Valomat\\Algemeen", "Weergave")->bytes[0], 3);
+}
+
+TEST_F(MainWindowTest, EndOfTheWindowsSessionSavesTheSettings) {
+    Open();
+    main->Rec.Weergave = 2;
+    SendMessageW(main->Handle(), WM_QUERYENDSESSION, 0, 0);
+    SendMessageW(main->Handle(), WM_ENDSESSION, TRUE, 0);
+    EXPECT_EQ(registry.Get("Software\\ZT\\Valomat\\Algemeen", "Weergave")->bytes[0], 2);
+}
+
+TEST_F(MainWindowTest, CopyPutsTheActiveBoxOnTheClipboard) {
+    Open();
+    ClearAmount();
+    Type(main->Edit_Van, L"100");
+    main->ToolButton_CopyClick();
+    Pump();
+    wchar_t buffer[32] = {};
+    if (OpenClipboard(main->Handle())) {
+        if (HANDLE h = GetClipboardData(CF_UNICODETEXT)) {
+            if (auto* p = static_cast<const wchar_t*>(GlobalLock(h))) {
+                lstrcpynW(buffer, p, 32);
+                GlobalUnlock(h);
+            }
+        }
+        CloseClipboard();
+    }
+    EXPECT_STREQ(buffer, L"100");
+}
+
+}  // namespace

@@ -1,0 +1,141 @@
+// The main window: the amount and result boxes, the currency rows, the tool bar and menus.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/AmountFormat.h"
+#include "core/CurrencyTable.h"
+#include "core/RecRec.h"
+#include "util/zt_Registry.h"
+#include "win/Edit.h"
+#include "win/Form.h"
+#include "win/Image.h"
+#include "win/ImageList.h"
+#include "win/Label.h"
+#include "win/Panel.h"
+#include "win/PopupMenu.h"
+#include "win/SpeedButton.h"
+#include "win/ToolBar.h"
+
+// Where committed conversions go: the result list window, or a test's recorder.
+class ResultSink {
+  public:
+    virtual ~ResultSink() = default;
+    virtual void AppendEntry(const std::string& entry) = 0;
+    virtual void ShowResults() = 0;
+};
+
+// What the main window needs from outside, so tests can hand in their own.
+struct MainWindowEnvironment {
+    Registry* registry = nullptr;  // the settings store's registry (must outlive the window)
+    Separators separators;         // the user's decimal and thousands separators
+    int localeLanguage = 1;        // TztLanguage of the user locale: the default of Taal
+    bool cleanupRun = false;       // the "R" argument: delete the old key, save nothing
+};
+
+class TForm_Main : public win::Form {
+  public:
+    explicit TForm_Main(MainWindowEnvironment env);
+    ~TForm_Main() override;
+
+    // Creates the window hidden; its creation loads the settings.
+    bool CreateMain();
+
+    RecRec Rec;       // the settings record, for the whole run
+    OwnPictures Own;  // ImageOwn1 and ImageOwn2's pictures
+    const Separators& Seps() const { return env_.separators; }
+
+    void SetResultSink(ResultSink* sink) { results_ = sink; }
+
+    // Routines of the window.
+    void Convert(bool record);
+    void ShowDefaults(bool pressButtons);
+    void ApplyLayout();
+    int FindVanButton(int slot) const;
+    Picture SlotPicture(int slot) const;
+    void ApplyLanguage();  // the main window's texts in the language of Rec.Taal
+
+    bool ListView() const { return listView_; }
+    bool StayOnTopFlag() const { return stayOnTop_; }
+    bool ClipboardNumber() const { return clipboardNumber_; }
+    void SetClipboardNumber(bool isNumber);  // keeps the paste commands up to date
+
+    // Handlers.
+    void FormCreate();
+    void FormShow();
+    void FormClose();
+    void Edit_VanChange();
+    void Edit_VanKeyPress(wchar_t& key);
+    void Edit_VanExit();
+    void Edit_VanEnter();
+    void Edit_NaarEnter();
+    void Edit_NaarKeyPress(wchar_t& key);
+    void SpeedButton_Van1Click(win::SpeedButton* sender);
+    void SpeedButton_Naar1Click(win::SpeedButton* sender);
+    void ToolButton_CopyClick();
+    void ToolButton_PasteClick();
+    void ToolButton_ConvertClick() { Convert(true); }
+    void ToolButton_ListClick();
+    void ToolButton_StayOnTopClick();
+    void ToolButton_PrintListClick();
+    void ToolButton_OptionsClick();
+    void ToolButton_InfoClick();
+    void ToolButton_ExitClick() { Close(); }
+    void SpeedButtonCalculatorClick();
+
+    // Controls.
+    win::ImageList ImageList_Buttons;
+    win::ImageList ImageList_Disabled;
+    win::ImageList ImageList_Menus;
+    win::ImageList ImageList_VlaggenKlein;
+    win::Panel CoolBar1;
+    win::ToolBar ToolBar_Valomat;
+    win::ToolButton ToolButton_Copy, ToolButton_Paste, ToolButton_Convert, ToolButton_List,
+        ToolButton_StayOnTop, ToolButton_PrintList, ToolButton_Options, ToolButton_Info,
+        ToolButton_Exit;
+    win::Panel Panel_Convert;
+    win::Edit Edit_Van;
+    win::Edit Edit_Naar;
+    win::SpeedButton SpeedButtonCalculator;
+    win::Image Image_Van, Image_Naar, Image_Layout, ImageOwn1, ImageOwn2;
+    win::Label Label_Van, Label_Naar;
+    win::Panel Panel_Main;
+    win::GroupBox GroupBox_Van, GroupBox_Naar;
+    win::Bevel Bevel5, BevelOnder;
+    std::array<win::SpeedButton, kSlotCount> SpeedButton_Van, SpeedButton_Naar;  // rows 1..22
+    std::array<win::Label, kSlotCount> Label_Munt;
+    win::PopupMenu PopupMenu1;
+    win::MenuItem Menu_Copy, Menu_Paste, Menu_PrintList, Menu_Options, Menu_Convert;
+    win::PopupMenu PopupMenu_SystemTray;
+    win::MenuItem Menu_ST_Open, Menu_ST_Info, Menu_ST_Exit;
+
+    // The geometry of the list view, measured once the controls exist.
+    int ToolBarHeight() const;
+
+  protected:
+    void CreateControls() override;
+    std::optional<LRESULT> OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+  private:
+    void CreateToolBar();
+    void CreateConvertPanel();
+    void CreateCurrencyRows();
+    void CreateMenus();
+    void ShowSlot(win::Label& label, win::Image& image, int slot, bool clearFirst);
+    void SetPasteEnabled(bool enabled);
+    void MoveFocusToResult();
+    void SaveOnce();
+
+    MainWindowEnvironment env_;
+    ResultSink* results_ = nullptr;
+    bool listView_ = true;
+    bool stayOnTop_ = false;
+    bool clipboardNumber_ = false;
+    bool committing_ = false;  // Convert(true) is moving the focus to the result
+    bool saved_ = false;
+    std::vector<Picture> flags_;  // slots 1..20
+};
