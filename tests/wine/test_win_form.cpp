@@ -10,6 +10,9 @@
 #include "win/Form.h"
 #include "win/Label.h"
 #include "win/Panel.h"
+#include "win/Text.h"
+
+#include <commctrl.h>
 
 namespace {
 
@@ -224,6 +227,41 @@ TEST_F(FormWithEdits, ClientSizeAndAlignment) {
     EXPECT_EQ(panel.Width(), 326);
     EXPECT_EQ(panel.Height(), 67);
     EXPECT_EQ(panel.Top(), 0);
+}
+
+// The text a control's tool tip asks its form for when the mouse rests on the control.
+std::string HintShownFor(win::Form& form, win::Control& control) {
+    struct Search {
+        HWND owner;
+        HWND tooltip = nullptr;
+    } search{form.Handle()};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND w, LPARAM lp) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(lp);
+            wchar_t name[64] = {};
+            GetClassNameW(w, name, 64);
+            if (GetWindow(w, GW_OWNER) == s->owner && lstrcmpiW(name, TOOLTIPS_CLASSW) == 0) {
+                s->tooltip = w;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    if (!search.tooltip) return "(no tool tip)";
+    NMTTDISPINFOW info{};
+    info.hdr.hwndFrom = search.tooltip;
+    info.hdr.idFrom = reinterpret_cast<UINT_PTR>(control.Handle());
+    info.hdr.code = TTN_GETDISPINFOW;
+    SendMessageW(form.Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
+    return info.lpszText ? win::Narrow(info.lpszText) : std::string();
+}
+
+TEST_F(FormWithEdits, HintsAreShownAndFollowChanges) {
+    first.SetHint("Bedrag");
+    EXPECT_EQ(HintShownFor(form, first), "Bedrag");
+    first.SetHint("Montant à convertir");
+    EXPECT_EQ(HintShownFor(form, first), "Montant à convertir");
+    EXPECT_EQ(HintShownFor(form, second), "") << "no hint of its own";
 }
 
 TEST_F(FormWithEdits, StayOnTopSwitchesWithoutANewWindow) {

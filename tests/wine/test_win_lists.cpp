@@ -6,7 +6,9 @@
 
 #include "win/Application.h"
 #include "win/Form.h"
+#include "win/Label.h"
 #include "win/ListBox.h"
+#include "win/Panel.h"
 #include "win/PopupMenu.h"
 #include "win/ToolBar.h"
 
@@ -297,6 +299,34 @@ TEST(PopupMenuTest, ItemsAreMeasuredAndDrawnByTheMenuThroughTheirOwner) {
               TRUE);
     EXPECT_GE(measure.itemHeight, 20u) << "room for a 16 x 16 picture";
     EXPECT_GT(measure.itemWidth, 16u + 20u);
+}
+
+TEST(PopupMenuTest, TheMenuKeyOnAControlShowsItsMenuAndRunsTheChosenItem) {
+    ASSERT_TRUE(win::Application::Initialize("Valomat test"));
+    win::Form form;
+    ASSERT_TRUE(form.Create({.caption = "menu"}));
+    win::Panel panel;
+    ASSERT_TRUE(
+        panel.Create({.parent = &form, .name = "Panel_Convert", .align = win::Align::Client}));
+    win::Label label;
+    ASSERT_TRUE(label.Create({.parent = &panel, .name = "Label_Van", .width = 50, .height = 16}));
+    win::PopupMenu menu;
+    ASSERT_TRUE(menu.Create(&form));
+    std::vector<std::string> events;
+    menu.OnPopup = [&] { events.push_back("popup"); };
+    menu.Add({.caption = "Kopiëren", .onClick = [&] { events.push_back("copy"); }});
+    menu.Add({.caption = "Plakken", .onClick = [&] { events.push_back("paste"); }});
+    panel.SetPopupMenu(&menu);
+    form.Show();
+    Pump();
+    // Keys waiting in the queue drive the menu's own loop: down to the first item, choose it.
+    // A timer closes the menu should the keys not arrive, so the test cannot hang.
+    SetTimer(nullptr, 0, 3000, [](HWND, UINT, UINT_PTR, DWORD) { EndMenu(); });
+    PostMessageW(form.Handle(), WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageW(form.Handle(), WM_KEYDOWN, VK_RETURN, 0);
+    // The label has no menu of its own: its parent's (the panel's) is shown.
+    SendMessageW(label.Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(label.Handle()), -1);
+    EXPECT_EQ(events, (std::vector<std::string>{"popup", "copy"}));
 }
 
 }  // namespace
