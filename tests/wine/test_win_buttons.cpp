@@ -4,6 +4,7 @@
 #include "win/Application.h"
 #include "win/Edit.h"
 #include "win/Form.h"
+#include "win/Gdi.h"
 #include "win/Panel.h"
 #include "win/SpeedButton.h"
 
@@ -150,6 +151,51 @@ TEST_F(SpeedButtons, DisabledButtonIgnoresTheMouse) {
     SendMessageW(van[0].Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
     EXPECT_TRUE(clicks.empty());
     EXPECT_FALSE(van[0].Down());
+}
+
+// Draws a button through its parent, as Windows asks for it, into a picture.
+Picture DrawnThroughParent(win::SpeedButton& button) {
+    const int w = button.Width();
+    const int h = button.Height();
+    Picture canvas(w, h, MakeColour(1, 2, 3));
+    win::BitmapHandle bitmap = win::MakeBitmap(canvas);
+    win::DcHandle dc(CreateCompatibleDC(nullptr));
+    {
+        win::SelectGuard select(dc.Get(), bitmap.Get());
+        DRAWITEMSTRUCT item{};
+        item.CtlType = ODT_BUTTON;
+        item.CtlID = static_cast<UINT>(GetDlgCtrlID(button.Handle()));
+        item.itemAction = ODA_DRAWENTIRE;
+        item.hwndItem = button.Handle();
+        item.hDC = dc.Get();
+        item.rcItem = {0, 0, w, h};
+        SendMessageW(GetParent(button.Handle()), WM_DRAWITEM, item.CtlID,
+                     reinterpret_cast<LPARAM>(&item));
+    }
+    return *win::ReadBitmap(bitmap.Get());
+}
+
+TEST_F(SpeedButtons, GlyphIsDrawnTransparentAndGreyedWhenDisabled) {
+    const Colour silver = MakeColour(192, 192, 192);
+    const Colour red = MakeColour(255, 0, 0);
+    Picture flag(20, 20, silver);
+    flag.FillRect(4, 4, 16, 16, red);
+    van[0].SetGlyph(flag);
+    const Picture shown = DrawnThroughParent(van[0]);  // 44 x 22, glyph centred at (12, 1)
+    const Colour face = win::ToColorRef(win::clBtnFace);
+    EXPECT_EQ(shown.At(22, 11), red);
+    EXPECT_EQ(shown.At(14, 3), face) << "the glyph's silver corner is transparent";
+    EXPECT_EQ(shown.At(2, 11), face) << "flat and not hot: no border";
+
+    van[0].SetEnabled(false);
+    const Picture greyed = DrawnThroughParent(van[0]);
+    const Colour c = greyed.At(22, 11);
+    EXPECT_NE(c, red);
+    EXPECT_EQ(c & 0xFF, (c >> 16) & 0xFF) << "grey";
+
+    van[0].SetEnabled(true);
+    van[0].SetDown(true);
+    EXPECT_NE(DrawnThroughParent(van[0]).At(0, 0), face) << "a button that is down has a frame";
 }
 
 TEST_F(SpeedButtons, CaptionIsTheWindowText) {

@@ -264,6 +264,21 @@ TEST_F(FormWithEdits, HintsAreShownAndFollowChanges) {
     EXPECT_EQ(HintShownFor(form, second), "") << "no hint of its own";
 }
 
+TEST_F(FormWithEdits, ColoursComeFromTheControlThroughItsContainer) {
+    // Read-only boxes ask with WM_CTLCOLORSTATIC, sent to the panel they sit on.
+    second.SetBackground(MakeColour(200, 200, 200));
+    second.SetTextColour(MakeColour(0, 0, 128));
+    HDC dc = GetDC(second.Handle());
+    auto brush = reinterpret_cast<HBRUSH>(SendMessageW(panel.Handle(), WM_CTLCOLORSTATIC,
+                                                       reinterpret_cast<WPARAM>(dc),
+                                                       reinterpret_cast<LPARAM>(second.Handle())));
+    EXPECT_EQ(GetTextColor(dc), RGB(0, 0, 128));
+    ReleaseDC(second.Handle(), dc);
+    LOGBRUSH info{};
+    ASSERT_EQ(GetObjectW(brush, sizeof info, &info), static_cast<int>(sizeof info));
+    EXPECT_EQ(info.lbColor, RGB(200, 200, 200));
+}
+
 TEST_F(FormWithEdits, StayOnTopSwitchesWithoutANewWindow) {
     HWND before = form.Handle();
     EXPECT_FALSE(form.StayOnTop());
