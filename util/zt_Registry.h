@@ -48,8 +48,9 @@ std::int32_t ReadIntegerDef(RegistryKey& reg, std::string_view name, std::int32_
 long double ReadFloatDef(RegistryKey& reg, std::string_view name, long double def);
 bool ReadBoolDef(RegistryKey& reg, std::string_view name, bool def);
 
-void WriteFloat(RegistryKey& reg, std::string_view name, long double value);  // as an 8-byte double
-void WriteBool(RegistryKey& reg, std::string_view name, bool value);
+// Plain writes; false when the write failed.
+bool WriteFloat(RegistryKey& reg, std::string_view name, long double value);  // as an 8-byte double
+bool WriteBool(RegistryKey& reg, std::string_view name, bool value);
 
 // Positions reg on HKEY_CURRENT_USER\Software\<path>, creating missing keys; failures are
 // swallowed and leave reg where it got to.
@@ -62,6 +63,11 @@ public:
     struct Value {
         RegKind kind = RegKind::Missing;
         std::vector<std::uint8_t> bytes;  // text as UTF-8, integers little-endian
+
+        static Value Text(std::string_view text);
+        static Value Integer(std::uint32_t number);
+        static Value Binary(std::vector<std::uint8_t> bytes);
+        bool operator==(const Value&) const = default;
     };
     struct Key;
     MemoryRegistry();
