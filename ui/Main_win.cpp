@@ -1,6 +1,7 @@
 #include "ui/Main_win.h"
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include "core/Conversion.h"
 #include "core/SettingsStore.h"
@@ -33,6 +34,19 @@ constexpr int kGroupBoxMargin = 4;
 constexpr int kRowButtonWidth = 44;
 constexpr int kRowLabelWidth = 170;
 constexpr int kDesignListHeight = 22 * 13 + 22;  // thirteen rows at design time
+
+// Private window messages.
+constexpr UINT kTrayMessage = WM_APP + 1;
+constexpr UINT kStartMinimisedMessage = WM_APP + 2;
+constexpr UINT kTrayIconId = 1;
+// Formats by which password managers and the like mark content as not for clipboard monitors.
+constexpr const char* kExcludedFormats[] = {"ExcludeClipboardContentFromMonitorProcessing",
+                                            "Clipboard Viewer Ignore"};
+
+UINT TaskbarCreatedMessage() {
+    static const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
+    return message;
+}
 
 const Colour kNavy = MakeColour(0, 0, 0x80);
 const Colour kResultGrey = MakeColour(0xE0, 0xE0, 0xE0);
@@ -95,7 +109,8 @@ void TForm_Main::CreateMenus() {
         PopupMenu1.Add({.name = "Menu_Convert", .image = 4, .onClick = [this] { Convert(true); }});
 
     PopupMenu_SystemTray.Create(this);
-    Menu_ST_Open = PopupMenu_SystemTray.Add({.name = "Menu_ST_Open"});
+    Menu_ST_Open = PopupMenu_SystemTray.Add(
+        {.name = "Menu_ST_Open", .onClick = [this] { Menu_ST_OpenClick(); }});
     PopupMenu_SystemTray.Add({.caption = "-"});
     Menu_ST_Info = PopupMenu_SystemTray.Add(
         {.name = "Menu_ST_Info", .onClick = [this] { ToolButton_InfoClick(); }});
@@ -323,8 +338,9 @@ void TForm_Main::CreateCurrencyRows() {
 // ---- routines ----
 
 void TForm_Main::FormCreate() {
-    // Joining the clipboard viewer chain comes first; the clipboard handler ignores
-    // notifications until the settings are loaded.
+    // Joining the clipboard viewer chain comes first; the clipboard handler converts nothing
+    // until the settings are loaded.
+    nextViewer_ = SetClipboardViewer(Handle());
     stayOnTop_ = false;
     const SettingsEnvironment settingsEnv{.localeLanguage = env_.localeLanguage,
                                           .screenWidth = GetSystemMetrics(SM_CXSCREEN),
@@ -355,6 +371,7 @@ void TForm_Main::FormCreate() {
     SetPosition(want.left, want.top);
     ShowDefaults(false);
     if (env_.cleanupRun && env_.registry) DeleteLegacyKey(*env_.registry);
+    watch_.SetReady(true);
 }
 
 void TForm_Main::FormShow() {
@@ -375,8 +392,38 @@ void TForm_Main::SaveOnce() {
     SaveSettings(Rec, *env_.registry, {.top = Top(), .left = Left()});
 }
 
+UINT TForm_Main::ActivateMessage() {
+    static const UINT message = RegisterWindowMessageW(L"ZT.Valomat.Activate");
+    return message;
+}
+
 std::optional<LRESULT> TForm_Main::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
+        case WM_DRAWCLIPBOARD:
+            ClipboardChanged();
+            if (nextViewer_) SendMessageW(nextViewer_, msg, wp, lp);
+            return 0;
+        case WM_CHANGECBCHAIN:
+            if (reinterpret_cast<HWND>(wp) == nextViewer_) {
+                nextViewer_ = reinterpret_cast<HWND>(lp);
+            } else if (nextViewer_) {
+                SendMessageW(nextViewer_, msg, wp, lp);
+            }
+            return 0;
+        case WM_DESTROY:
+            ChangeClipboardChain(Handle(), nextViewer_);
+            nextViewer_ = nullptr;
+            RemoveTrayIcon();
+            break;
+        case WM_SIZE:
+            if (wp == SIZE_MINIMIZED && Rec.SysteemLade && !inTray_) GoToTray();
+            break;
+        case kTrayMessage:
+            TrayEvent(static_cast<UINT>(lp));
+            return 0;
+        case kStartMinimisedMessage:
+            ShowWindow(Handle(), SW_MINIMIZE);
+            return 0;
         case WM_QUERYENDSESSION:
             return TRUE;
         case WM_ENDSESSION:
@@ -384,7 +431,111 @@ std::optional<LRESULT> TForm_Main::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
             if (wp) SaveOnce();
             return 0;
     }
+    if (msg == TaskbarCreatedMessage()) {
+        // Explorer started again: its tray forgot our icon.
+        trayIconShown_ = false;
+        if (inTray_) AddTrayIcon();
+        return 0;
+    }
+    if (msg == ActivateMessage()) {
+        RestoreWindow();
+        return 0;
+    }
     return Form::OnMessage(msg, wp, lp);
+}
+
+// ---- clipboard ----
+
+ClipboardNotice TForm_Main::ReadClipboardNotice() const {
+    ClipboardNotice notice;
+    for (const char* format : kExcludedFormats) {
+        if (win::clipboard::IsFormatAvailable(format)) notice.excluded = true;
+    }
+    if (!notice.excluded) notice.text = win::clipboard::ReadText();
+    notice.ownWrite = writingClipboard_ || (ownWriteSequence_ != 0 &&
+                                            win::clipboard::SequenceNumber() == ownWriteSequence_);
+    notice.nowMs = GetTickCount64();
+    return notice;
+}
+
+void TForm_Main::ClipboardChanged() {
+    ClipboardNotice notice = ReadClipboardNotice();
+    if (auto amount = watch_.AmountToConvert(notice, Rec.Letters, env_.separators)) {
+        Edit_Van.SetText(FormatGeneral(*amount, env_.separators));
+        Convert(true);
+        // Writing runs this handler again, nested; that notice is our own and converts nothing.
+        writingClipboard_ = true;
+        if (win::clipboard::WriteText(Edit_Naar.Text())) {
+            ownWriteSequence_ = win::clipboard::SequenceNumber();
+        }
+        writingClipboard_ = false;
+        notice = ReadClipboardNotice();
+    }
+    SetClipboardNumber(ClipboardWatch::IsNumber(notice, env_.separators));
+}
+
+// ---- tray ----
+
+bool TForm_Main::AddTrayIcon() {
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof(data);
+    data.hWnd = Handle();
+    data.uID = kTrayIconId;
+    data.uFlags = NIF_ICON | NIF_MESSAGE | NIF_TIP;
+    data.uCallbackMessage = kTrayMessage;
+    data.hIcon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1),
+                                               IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                               GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    if (!data.hIcon) data.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+    lstrcpynW(data.szTip, L"Valomat", static_cast<int>(std::size(data.szTip)));
+    trayIconShown_ = Shell_NotifyIconW(NIM_ADD, &data) != FALSE;
+    return trayIconShown_;
+}
+
+void TForm_Main::RemoveTrayIcon() {
+    if (!trayIconShown_) return;
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof(data);
+    data.hWnd = Handle();
+    data.uID = kTrayIconId;
+    Shell_NotifyIconW(NIM_DELETE, &data);
+    trayIconShown_ = false;
+}
+
+void TForm_Main::GoToTray() {
+    // Without a tray to hold the icon the window stays on the taskbar, or it could not be
+    // brought back.
+    if (!AddTrayIcon()) return;
+    inTray_ = true;
+    ShowWindow(Handle(), SW_HIDE);
+}
+
+void TForm_Main::RestoreWindow() {
+    if (inTray_) {
+        inTray_ = false;
+        RemoveTrayIcon();
+        ShowWindow(Handle(), SW_SHOW);
+    }
+    if (IsIconic(Handle())) ShowWindow(Handle(), SW_RESTORE);
+    SetForegroundWindow(Handle());
+}
+
+void TForm_Main::TrayEvent(UINT mouseMessage) {
+    switch (mouseMessage) {
+        case WM_LBUTTONDBLCLK:
+            RestoreWindow();
+            break;
+        case WM_RBUTTONUP:
+        case WM_CONTEXTMENU: {
+            POINT at{};
+            GetCursorPos(&at);
+            // The menu closes when the user clicks elsewhere only if we are in front.
+            SetForegroundWindow(Handle());
+            PopupMenu_SystemTray.Popup(at.x, at.y);
+            PostMessageW(Handle(), WM_NULL, 0, 0);
+            break;
+        }
+    }
 }
 
 Picture TForm_Main::SlotPicture(int slot) const {
@@ -540,6 +691,7 @@ void TForm_Main::ApplyLanguage() {
         label.SetText(SlotCaption(Rec, label.Tag, Rec.Taal));
         label.SetTextColour(SlotColour(Rec, label.Tag));
     }
+    if (OnLanguageApplied) OnLanguageApplied();
 }
 
 // ---- handlers ----

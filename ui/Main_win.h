@@ -10,6 +10,7 @@
 #include "core/AmountFormat.h"
 #include "core/CurrencyTable.h"
 #include "core/RecRec.h"
+#include "ui/ClipboardWatch.h"
 #include "util/zt_Registry.h"
 #include "win/Edit.h"
 #include "win/Form.h"
@@ -58,6 +59,7 @@ class TForm_Main : public win::Form {
     int FindVanButton(int slot) const;
     Picture SlotPicture(int slot) const;
     void ApplyLanguage();  // the main window's texts in the language of Rec.Taal
+    std::function<void()> OnLanguageApplied;  // after ApplyLanguage: the other windows follow
 
     bool ListView() const { return listView_; }
     bool StayOnTopFlag() const { return stayOnTop_; }
@@ -116,6 +118,17 @@ class TForm_Main : public win::Form {
     // The geometry of the list view, measured once the controls exist.
     int ToolBarHeight() const;
 
+    // The clipboard auto-conversion: runs for every change of the clipboard.
+    void ClipboardChanged();
+    // The tray: minimising with SysteemLade hides the window behind a tray icon.
+    bool InTray() const { return inTray_; }
+    void GoToTray();
+    void RestoreWindow();  // from the tray or the taskbar, to the front
+    void Menu_ST_OpenClick() { RestoreWindow(); }
+
+    // Another start of the program asks the running one to come to the front with this.
+    static UINT ActivateMessage();
+
   protected:
     void CreateControls() override;
     std::optional<LRESULT> OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -129,6 +142,10 @@ class TForm_Main : public win::Form {
     void SetPasteEnabled(bool enabled);
     void MoveFocusToResult();
     void SaveOnce();
+    ClipboardNotice ReadClipboardNotice() const;
+    void TrayEvent(UINT mouseMessage);
+    bool AddTrayIcon();
+    void RemoveTrayIcon();
 
     MainWindowEnvironment env_;
     ResultSink* results_ = nullptr;
@@ -138,4 +155,11 @@ class TForm_Main : public win::Form {
     bool committing_ = false;  // Convert(true) is moving the focus to the result
     bool saved_ = false;
     std::vector<Picture> flags_;  // slots 1..20
+    HWND nextViewer_ = nullptr;  // the next window in the clipboard viewer chain
+    ClipboardWatch watch_;
+    bool writingClipboard_ = false;
+    std::uint32_t ownWriteSequence_ = 0;  // the clipboard's sequence number after our write
+    bool inTray_ = false;
+    bool trayIconShown_ = false;
+    bool startMinimisedDone_ = false;
 };

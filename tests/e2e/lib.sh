@@ -40,12 +40,20 @@ e2e_start() {
   [ -n "$VALOMAT_WIN" ] || { echo "main window did not appear"; cat "$E2E_DIR/wine.log"; return 1; }
 }
 
+# e2e_focus [DX DY]: clicks into the main window (by default on the amount box), which gives it
+# the keyboard focus as it would on a desktop.
+e2e_focus() {
+  local X Y WIDTH HEIGHT SCREEN WINDOW
+  eval "$(xdotool getwindowgeometry --shell "$VALOMAT_WIN")"
+  xdotool mousemove $((X + ${1:-60})) $((Y + ${2:-50})) click 1
+  sleep 0.3
+}
+
 # e2e_close: Alt+F4 on the main window; waits for the process to end.
 e2e_close() {
-  xdotool windowfocus --sync "$VALOMAT_WIN" 2>/dev/null || xdotool windowfocus "$VALOMAT_WIN" || true
-  sleep 0.2
+  e2e_focus 250 20
   xdotool key alt+F4
-  for _ in $(seq 200); do
+  for _ in $(seq 300); do
     kill -0 "$VALOMAT_PID" 2>/dev/null || break
     sleep 0.05
   done

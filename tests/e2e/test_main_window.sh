@@ -16,7 +16,7 @@ splash=$(xdotool search --onlyvisible --name '^Valomat$' | wc -l)
 check "only the main window is left after the splash" 1 "$splash"
 
 # The amount box has the focus: type over its text, commit with Enter, copy the result.
-xdotool windowfocus --sync "$VALOMAT_WIN" 2>/dev/null || true
+e2e_focus
 xdotool key ctrl+a
 xdotool type --delay 30 '100'
 xdotool key Return
