@@ -362,6 +362,21 @@ Picture MenuPictureOf(MenuPicture which) {
             art::Globe(p, 7, 7, 6.8);
             art::Floppy(p, {8, 8, 15, 15});
             break;
+        case MenuPicture::Calculator: {
+            // A pocket calculator: dark body, green display, a grid of keys.
+            p.Rect({2, 0, 14, 16}, MakeColour(64, 64, 72));
+            p.Rect({4, 2, 12, 6}, MakeColour(170, 214, 160));
+            for (int row = 0; row < 3; ++row) {
+                for (int col = 0; col < 3; ++col) {
+                    const int x = 4 + col * 3;
+                    const int y = 8 + row * 3;
+                    const Colour key =
+                        col == 2 && row == 2 ? MakeColour(230, 140, 40) : MakeColour(235, 235, 235);
+                    p.Rect({x, y, x + 2, y + 2}, key);
+                }
+            }
+            break;
+        }
     }
     return picture;
 }

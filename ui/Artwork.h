@@ -39,7 +39,8 @@ enum class MenuPicture {
     RemoveOne,
     RemoveAll,
     SaveText,
-    SaveWeb
+    SaveWeb,
+    Calculator
 };
 // 16 x 16 on kPictureKey.
 Picture MenuPictureOf(MenuPicture which);

@@ -204,7 +204,7 @@ void TForm_Main::CreateConvertPanel() {
                                   .y = kVanTop - 1,
                                   .width = kCalculatorSize,
                                   .height = kCalculatorSize,
-                                  .caption = "="});
+                                  .glyph = MenuPictureOf(MenuPicture::Calculator)});
     SpeedButtonCalculator.OnClick = [this] { SpeedButtonCalculatorClick(); };
     Image_Van.Create({.parent = &Panel_Convert,
                       .name = "Image_Van",
@@ -312,7 +312,8 @@ void TForm_Main::CreateCurrencyRows() {
                     .y = 14 + (n - 1) * kRowPitch,
                     .width = kRowButtonWidth,
                     .height = kRowPitch,
-                    .groupIndex = 1});
+                    .groupIndex = 1,
+                    .showCaption = false});
         van.OnClick = [this, &van] { SpeedButton_Van1Click(&van); };
         win::SpeedButton& naar = SpeedButton_Naar[i];
         naar.Create({.parent = &GroupBox_Naar,
@@ -321,7 +322,8 @@ void TForm_Main::CreateCurrencyRows() {
                      .y = 14 + (n - 1) * kRowPitch,
                      .width = kRowButtonWidth,
                      .height = kRowPitch,
-                     .groupIndex = 2});
+                     .groupIndex = 2,
+                     .showCaption = false});
         naar.OnClick = [this, &naar] { SpeedButton_Naar1Click(&naar); };
         Label_Munt[i].Create({.parent = &Panel_Main,
                               .name = "Label_Munt" + number,
@@ -641,6 +643,7 @@ void TForm_Main::ApplyLayout() {
                 b->Tag = row.slot;
                 if (listView_) b->SetTop(row.buttonTop);
                 b->SetGlyph(SlotPicture(row.slot));
+                b->SetText(Rec.Munteenheid[row.slot]);  // what a screen reader announces
                 b->SetVisible(true);
             }
         } else {

@@ -12,6 +12,7 @@ bool SpeedButton::Create(const SpeedButtonParams& params) {
     flat_ = params.flat;
     groupIndex_ = params.groupIndex;
     allowAllUp_ = params.allowAllUp;
+    showCaption_ = params.showCaption;
     // Never a tab stop: like a tool button it leaves the focus where it is.
     if (!CreateWindowFor(CommonParams(params), L"BUTTON", BS_OWNERDRAW, 0, params.caption)) {
         return false;
@@ -85,7 +86,8 @@ std::optional<LRESULT> SpeedButton::ReflectDrawItem(const DRAWITEMSTRUCT& item) 
         DrawBevel(dc, r, BevelKind::Raised, 1);
     }
 
-    const std::wstring caption = Widen(Text());
+    // A button without ShowCaption still carries its text, for screen readers.
+    const std::wstring caption = showCaption_ ? Widen(Text()) : std::wstring();
     SelectGuard font(dc, SharedFont(Font()));
     SIZE textSize{};
     if (!caption.empty()) {

@@ -17,6 +17,7 @@ struct SpeedButtonParams {
     int groupIndex = 0;
     bool down = false;
     bool allowAllUp = false;
+    bool showCaption = true;  // off: the caption is the window's text only, not drawn
 };
 
 class SpeedButton : public Control {
@@ -54,6 +55,7 @@ class SpeedButton : public Control {
     bool down_ = false;
     bool allowAllUp_ = false;
     bool flat_ = true;
+    bool showCaption_ = true;
     bool hot_ = false;
     bool pressed_ = false;   // the mouse button is held on it
     bool tracking_ = false;  // mouse capture while pressed

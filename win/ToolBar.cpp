@@ -113,7 +113,16 @@ std::optional<LRESULT> ToolBar::ReflectNotify(NMHDR& header) {
     return std::nullopt;
 }
 
-std::optional<LRESULT> ToolBar::WindowMessage(UINT msg, WPARAM, LPARAM lp) {
+std::optional<LRESULT> ToolBar::WindowMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    // A flat tool bar asks its parent to erase for it, which our containers leave to their
+    // WM_PAINT: fill it here in the parent's colour.
+    if (msg == WM_ERASEBKGND && wp) {
+        RECT client{};
+        ::GetClientRect(Handle(), &client);
+        FillSolid(reinterpret_cast<HDC>(wp), client,
+                  Parent() ? Parent()->ContainerBackground() : clBtnFace);
+        return 1;
+    }
     // The tool bar forwards its tool tip's questions to its parent; answer them here so the
     // hint can change at run time.
     if (msg == WM_NOTIFY && lp) {

@@ -139,7 +139,7 @@ TEST(ArtworkPictures, KeyedAtTheCornersAndDistinct) {
         ExpectKeyedPicture(tools.back(), 24);
     }
     std::vector<Picture> menus;
-    for (int m = 0; m <= static_cast<int>(MenuPicture::SaveWeb); ++m) {
+    for (int m = 0; m <= static_cast<int>(MenuPicture::Calculator); ++m) {
         SCOPED_TRACE(m);
         menus.push_back(MenuPictureOf(static_cast<MenuPicture>(m)));
         ExpectKeyedPicture(menus.back(), 16);
