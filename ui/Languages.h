@@ -19,3 +19,21 @@ struct MainWindowTexts {
 
 // A language outside 0..2 gets the Dutch texts, as the settings check does.
 const MainWindowTexts& MainTexts(int language);
+
+// The result list window: its caption, the seven commands (caption and hint alike), the save
+// dialog's title and the messages when an export cannot be written.
+struct PrintListTexts {
+    const char* caption;
+    const char* moveUp;
+    const char* moveDown;
+    const char* removeOne;
+    const char* removeAll;
+    const char* copy;
+    const char* saveAsText;
+    const char* saveAsWebpage;
+    const char* saveTitle;
+    const char* writeError;  // followed by the file's path
+    const char* clipboardError;
+};
+
+const PrintListTexts& PrintTexts(int language);

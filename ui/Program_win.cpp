@@ -6,6 +6,7 @@
 
 #include "core/ExactDecimal.h"
 #include "ui/Main_win.h"
+#include "ui/Print_win.h"
 #include "ui/Splash_win.h"
 #include "util/zt_Misc_win.h"
 #include "util/zt_Registry_win.h"
@@ -44,6 +45,14 @@ int RunProgram() {
                      .localeLanguage = LanguageFromLocale(),
                      .cleanupRun = IsCleanupRun(CommandLineArguments())});
     if (!main.CreateMain()) return 1;
+    // The result list draws with the main window's settings, separators and flags.
+    TForm_PrintList printList(main);
+    if (!printList.CreatePrintList()) return 1;
+    main.SetResultSink(&printList);
+    main.OnLanguageApplied = [&printList] { printList.ApplyLanguage(); };
     const int code = win::Application::Run(main);
+    // The result list is destroyed first: nothing may reach it from the main window then.
+    main.SetResultSink(nullptr);
+    main.OnLanguageApplied = nullptr;
     return code;
 }
