@@ -11,7 +11,15 @@
 #include "util/zt_Misc_win.h"
 #include "util/zt_Registry_win.h"
 #include "win/Application.h"
+#include "win/Handle.h"
 #include "win/Locale.h"
+
+namespace {
+struct MutexTraits {
+    using Type = HANDLE;
+    static void Free(HANDLE h) noexcept { CloseHandle(h); }
+};
+}  // namespace
 
 std::vector<std::wstring> CommandLineArguments() {
     std::vector<std::wstring> args;
@@ -27,8 +35,25 @@ bool IsCleanupRun(const std::vector<std::wstring>& args) {
     return !args.empty() && args.front() == L"R";
 }
 
+namespace {
+
+// Two running copies would both convert every copied text: a second start brings the running
+// window to the front and ends without touching the settings.
+bool AnotherCopyRuns(win::Handle<MutexTraits>& mutex) {
+    mutex.Reset(CreateMutexW(nullptr, FALSE, L"Local\\ZT.Valomat.Running"));
+    if (mutex && GetLastError() != ERROR_ALREADY_EXISTS) return false;
+    if (!mutex) return false;  // cannot tell: better two copies than none
+    AllowSetForegroundWindow(ASFW_ANY);
+    PostMessageW(HWND_BROADCAST, TForm_Main::ActivateMessage(), 0, 0);
+    return true;
+}
+
+}  // namespace
+
 int RunProgram() {
     EnsureExtendedPrecision();
+    win::Handle<MutexTraits> running;
+    if (AnotherCopyRuns(running)) return 0;
     if (!win::Application::Initialize("Valomat")) return 1;
 
     // The splash is painted at once so it shows while the rest is created; it closes at the

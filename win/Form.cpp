@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "win/Application.h"
 #include "win/Message.h"
@@ -240,8 +241,27 @@ bool Form::StayOnTop() const {
 
 void Form::SetStayOnTop(bool on) {
     if (!hwnd_) return;
+    // Wine puts a window that owns topmost popups (our hidden tool tips) right after them
+    // instead of making it topmost: the popups are let go of while the window moves.
+    std::vector<HWND> owned{hwnd_};  // the window first, then the popups it owns
+    if (on) {
+        ::EnumThreadWindows(
+            ::GetCurrentThreadId(),
+            [](HWND popup, LPARAM list) -> BOOL {
+                auto* found = reinterpret_cast<std::vector<HWND>*>(list);
+                if (::GetWindow(popup, GW_OWNER) == found->front()) found->push_back(popup);
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&owned));
+    }
+    for (std::size_t i = 1; i < owned.size(); ++i) {
+        ::SetWindowLongPtrW(owned[i], GWLP_HWNDPARENT, 0);
+    }
     ::SetWindowPos(hwnd_, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    for (std::size_t i = 1; i < owned.size(); ++i) {
+        ::SetWindowLongPtrW(owned[i], GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(hwnd_));
+    }
 }
 
 // ---- geometry
