@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Copies texts from Linux with xclip while valomat.exe runs, as a person copying in another
+# program would, and reads back what the clipboard holds; prints the round-trip latency.
+source "$(dirname "$0")/lib.sh"
+exe=$1
+e2e_tmp
+e2e_fresh nl_BE.UTF-8
+e2e_start "$exe"
+sleep 1.5
+
+copy() { printf '%s' "$1" | xclip -selection clipboard; }
+paste() { timeout 2 xclip -o -selection clipboard 2>/dev/null || true; }
+# wait_for TEXT: milliseconds until the clipboard holds TEXT, or "timeout" after 5 s.
+wait_for() {
+  local t0; t0=$(date +%s%N)
+  for _ in $(seq 250); do
+    [ "$(paste)" = "$1" ] && { echo $(( ($(date +%s%N) - t0) / 1000000 )); return; }
+    sleep 0.02
+  done
+  echo timeout
+}
+
+latencies=()
+for amount in 100 200 300 400 500; do
+  expected=$(awk -v a="$amount" 'BEGIN { printf "%.2f", a / 40.3399 }' | tr . ,)
+  copy "VL$amount"
+  ms=$(wait_for "$expected")
+  check "VL$amount converted on the clipboard" yes "$([ "$ms" != timeout ] && echo yes || echo no)"
+  [ "$ms" != timeout ] && latencies+=("$ms")
+  sleep 0.3
+done
+# The result stays: one copy is converted once.
+sleep 2
+check "the result is left alone" "12,39" "$(paste)"
+
+for text in vl100 VL VL12.50; do
+  copy "$text"
+  sleep 1
+  check "$text left as it is" "$text" "$(paste)"
+done
+
+e2e_close
+if [ ${#latencies[@]} -gt 0 ]; then
+  median=$(printf '%s\n' "${latencies[@]}" | sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}')
+  echo "copy to converted text readable: median ${median} ms (${latencies[*]})"
+fi
+e2e_finish
