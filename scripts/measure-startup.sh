@@ -5,6 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-9}
+build=${VALOMAT_BUILD:-build/windows}
 source tests/e2e/wine-env.sh
 export VALOMAT_LOCALE=nl_BE.UTF-8
 valomat_wine_env
@@ -25,15 +26,15 @@ measure() {  # measure EXE TITLE -> milliseconds until a visible window with tha
   echo $(( (t1 - t0) / 1000000 ))
 }
 median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
-wine build/windows/minimal_window.exe >/dev/null 2>&1 & sleep 2; kill $! 2>/dev/null || true  # warm up
+wine "$build/minimal_window.exe" >/dev/null 2>&1 & sleep 2; kill $! 2>/dev/null || true  # warm up
 valomat=() minimal=()
 for _ in $(seq "$runs"); do
-  minimal+=("$(measure build/windows/minimal_window.exe Minimal)")
-  valomat+=("$(measure build/windows/valomat.exe Valomat)")
+  minimal+=("$(measure "$build/minimal_window.exe" Minimal)")
+  valomat+=("$(measure "$build/valomat.exe" Valomat)")
 done
 m=$(printf '%s\n' "${minimal[@]}" | median)
 v=$(printf '%s\n' "${valomat[@]}" | median)
 echo "minimal window: median ${m} ms (${minimal[*]})"
 echo "valomat.exe:    median ${v} ms (${valomat[*]})"
 awk -v v="$v" -v m="$m" 'BEGIN {printf "ratio: %.2f\n", v / m}'
-echo "size of valomat.exe: $(stat -c %s build/windows/valomat.exe) bytes"
+echo "size of valomat.exe: $(stat -c %s "$build/valomat.exe") bytes"

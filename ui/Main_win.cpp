@@ -628,6 +628,17 @@ void TForm_Main::ApplyLayout() {
     // WM_SETREDRAW on a hidden window would make it visible (and skip its first showing).
     const bool suspend = Visible();
     if (suspend) SetRedraw(false);
+    // Each change is a round trip to the window system (and under Wine to its server): only
+    // what differs is set, which keeps the layout at showing and every switch quick.
+    auto setText = [](win::Control& c, const std::string& text) {
+        if (c.Text() != text) c.SetText(text);
+    };
+    auto setTop = [](win::Control& c, int top) {
+        if (c.Top() != top) c.SetTop(top);
+    };
+    auto setVisible = [](win::Control& c, bool visible) {
+        if (c.Visible() != visible) c.SetVisible(visible);
+    };
     for (std::size_t i = 0; i < static_cast<std::size_t>(kSlotCount); ++i) {
         win::Label& label = Label_Munt[i];
         win::SpeedButton* buttons[] = {&SpeedButton_Van[i], &SpeedButton_Naar[i]};
@@ -635,23 +646,24 @@ void TForm_Main::ApplyLayout() {
             const RowPlacement& row = layout.rows[i];
             label.Tag = row.slot;
             label.SetTextColour(SlotColour(Rec, row.slot));
-            label.SetText(SlotCaption(Rec, row.slot, Rec.Taal));
-            if (listView_) label.SetTop(row.labelTop);
-            label.SetVisible(true);
+            setText(label, SlotCaption(Rec, row.slot, Rec.Taal));
+            if (listView_) setTop(label, row.labelTop);
+            setVisible(label, true);
+            const Picture glyph = SlotPicture(row.slot);
             for (win::SpeedButton* b : buttons) {
-                b->SetHeight(kRowPitch);
+                if (b->Height() != kRowPitch) b->SetHeight(kRowPitch);
                 b->Tag = row.slot;
-                if (listView_) b->SetTop(row.buttonTop);
-                b->SetGlyph(SlotPicture(row.slot));
-                b->SetText(Rec.Munteenheid[row.slot]);  // what a screen reader announces
-                b->SetVisible(true);
+                if (listView_) setTop(*b, row.buttonTop);
+                if (!(b->Glyph() == glyph)) b->SetGlyph(glyph);
+                setText(*b, Rec.Munteenheid[row.slot]);  // what a screen reader announces
+                setVisible(*b, true);
             }
         } else {
             // No row outside the list keeps a slot.
-            label.SetVisible(false);
+            setVisible(label, false);
             label.Tag = 0;
             for (win::SpeedButton* b : buttons) {
-                b->SetVisible(false);
+                setVisible(*b, false);
                 b->Tag = 0;
             }
         }

@@ -373,6 +373,7 @@ void Control::SetFont(const FontSpec& font) {
 }
 
 void Control::SetTextColour(Colour colour) {
+    if (textColour_ == colour) return;
     textColour_ = colour;
     Invalidate();
 }
