@@ -38,6 +38,7 @@ constexpr int kDesignListHeight = 22 * 13 + 22;  // thirteen rows at design time
 // Private window messages.
 constexpr UINT kTrayMessage = WM_APP + 1;
 constexpr UINT kStartMinimisedMessage = WM_APP + 2;
+constexpr UINT kClipboardFlagMessage = WM_APP + 3;
 constexpr UINT kTrayIconId = 1;
 // Formats by which password managers and the like mark content as not for clipboard monitors.
 constexpr const char* kExcludedFormats[] = {"ExcludeClipboardContentFromMonitorProcessing",
@@ -423,6 +424,9 @@ std::optional<LRESULT> TForm_Main::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case kTrayMessage:
             TrayEvent(static_cast<UINT>(lp));
             return 0;
+        case kClipboardFlagMessage:
+            SetClipboardNumber(ClipboardWatch::IsNumber(ReadClipboardNotice(), env_.separators));
+            return 0;
         case kStartMinimisedMessage:
             ShowWindow(Handle(), SW_MINIMIZE);
             return 0;
@@ -461,6 +465,13 @@ ClipboardNotice TForm_Main::ReadClipboardNotice() const {
 }
 
 void TForm_Main::ClipboardChanged() {
+    if (!watch_.Ready()) {
+        // Joining the chain announces the clipboard at once, before the settings are loaded:
+        // nothing converts, and reading a text another program holds can take a while under
+        // X11, so the paste flag is looked at once the window runs.
+        PostMessageW(Handle(), kClipboardFlagMessage, 0, 0);
+        return;
+    }
     ClipboardNotice notice = ReadClipboardNotice();
     if (auto amount = watch_.AmountToConvert(notice, Rec.Letters, env_.separators)) {
         Edit_Van.SetText(FormatGeneral(*amount, env_.separators));

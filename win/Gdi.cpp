@@ -102,21 +102,21 @@ void DrawPicture(HDC dc, const Picture& picture, int x, int y, std::optional<Col
     }
 }
 
-FontHandle MakeFont(const FontSpec& spec) {
+FontHandle MakeFont(const FontSpec& desc) {
     LOGFONTW lf{};
-    int height = spec.height;
-    if (spec.points != 0) {
+    int height = desc.height;
+    if (desc.points != 0) {
         WindowDc screen(nullptr);
         const int dpi = screen ? ::GetDeviceCaps(screen.Get(), LOGPIXELSY) : 96;
-        height = -::MulDiv(spec.points, dpi, 72);
+        height = -::MulDiv(desc.points, dpi, 72);
     }
     lf.lfHeight = height;
-    lf.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
-    lf.lfItalic = spec.italic ? TRUE : FALSE;
-    lf.lfUnderline = spec.underline ? TRUE : FALSE;
+    lf.lfWeight = desc.bold ? FW_BOLD : FW_NORMAL;
+    lf.lfItalic = desc.italic ? TRUE : FALSE;
+    lf.lfUnderline = desc.underline ? TRUE : FALSE;
     lf.lfCharSet = DEFAULT_CHARSET;
     lf.lfQuality = DEFAULT_QUALITY;
-    const std::wstring face = Widen(spec.face);
+    const std::wstring face = Widen(desc.face);
     const std::size_t count = std::min(face.size(), std::size(lf.lfFaceName) - 1);
     std::copy_n(face.begin(), count, lf.lfFaceName);
     lf.lfFaceName[count] = L'\0';
@@ -126,10 +126,10 @@ FontHandle MakeFont(const FontSpec& spec) {
 namespace {
 
 struct FontKey {
-    FontSpec spec;
+    FontSpec desc;
     bool operator<(const FontKey& other) const {
-        const auto& a = spec;
-        const auto& b = other.spec;
+        const auto& a = desc;
+        const auto& b = other.desc;
         return std::tie(a.face, a.height, a.points, a.bold, a.italic, a.underline) <
                std::tie(b.face, b.height, b.points, b.bold, b.italic, b.underline);
     }
@@ -137,14 +137,14 @@ struct FontKey {
 
 }  // namespace
 
-HFONT SharedFont(const FontSpec& spec) {
+HFONT SharedFont(const FontSpec& desc) {
     static std::map<FontKey, FontHandle> fonts;
-    auto found = fonts.find(FontKey{spec});
+    auto found = fonts.find(FontKey{desc});
     if (found != fonts.end()) return found->second.Get();
-    FontHandle font = MakeFont(spec);
+    FontHandle font = MakeFont(desc);
     if (!font) return static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
     HFONT handle = font.Get();
-    fonts.emplace(FontKey{spec}, std::move(font));
+    fonts.emplace(FontKey{desc}, std::move(font));
     return handle;
 }
 

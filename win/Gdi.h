@@ -52,11 +52,11 @@ struct FontSpec {
     bool underline = false;
     bool operator==(const FontSpec&) const = default;
 };
-FontHandle MakeFont(const FontSpec& spec);
+FontHandle MakeFont(const FontSpec& desc);
 
 // Fonts and solid brushes shared by every window for the whole run: controls keep only their
 // description, never a handle. The caches are bounded by the few fonts and colours in use.
-HFONT SharedFont(const FontSpec& spec);
+HFONT SharedFont(const FontSpec& desc);
 HBRUSH SharedBrush(Colour colour);
 
 // Fills a rectangle with a colour.
