@@ -8,7 +8,8 @@ e2e_fresh nl_BE.UTF-8
 e2e_start "$exe"
 sleep 1.5
 
-copy() { printf '%s' "$1" | xclip -selection clipboard; }
+# xclip stays behind as the owner of the selection: it must not hold the test's output open.
+copy() { printf '%s' "$1" | xclip -selection clipboard >/dev/null 2>&1; }
 paste() { timeout 2 xclip -o -selection clipboard 2>/dev/null || true; }
 # wait_for TEXT: milliseconds until the clipboard holds TEXT, or "timeout" after 5 s.
 wait_for() {
