@@ -9,8 +9,10 @@ e2e_fresh nl_BE.UTF-8
 e2e_start "$exe"
 echo "main window after ${E2E_START_MS} ms"
 sleep 1.5  # the splash has gone by now
-import -window root "$E2E_DIR/main.png"
-colours=$(convert "$E2E_DIR/main.png" -format '%k' info:)
+shot=$PWD/e2e-main-window.png  # kept beside the build for a person to look at
+import -window root "$shot"
+echo "screenshot: $shot"
+colours=$(convert "$shot" -format '%k' info:)
 check "screenshot shows a drawn window" yes "$([ "$colours" -gt 20 ] && echo yes || echo no)"
 splash=$(xdotool search --onlyvisible --name '^Valomat$' | wc -l)
 check "only the main window is left after the splash" 1 "$splash"
