@@ -27,11 +27,15 @@ done
 sleep 3
 import -window root build/screenshot.png
 echo "Screenshot: build/screenshot.png"
-win=$(xdotool search --name '^Valomat$' | head -1 || true)
+win=$(xdotool search --onlyvisible --name '^Valomat$' | head -1 || true)
 if [ -n "$win" ]; then
-  xdotool windowfocus "$win" 2>/dev/null || true
-  xdotool key --window "$win" alt+F4 2>/dev/null || true
+  # Click on the amount panel (no command there) for the keyboard focus, then Alt+F4, which
+  # closes the program as a person would, saving its settings.
+  eval "$(xdotool getwindowgeometry --shell "$win")"
+  xdotool mousemove $((X + 300)) $((Y + 70)) click 1
+  sleep 0.3
+  xdotool key alt+F4
 fi
-for _ in $(seq 50); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
+for _ in $(seq 100); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
 kill $pid 2>/dev/null || true
 wait $pid 2>/dev/null || true

@@ -51,7 +51,7 @@ e2e_focus() {
 
 # e2e_close: Alt+F4 on the main window; waits for the process to end.
 e2e_close() {
-  e2e_focus 250 20
+  e2e_focus 300 70  # the amount panel between the two captions: no command there
   xdotool key alt+F4
   for _ in $(seq 300); do
     kill -0 "$VALOMAT_PID" 2>/dev/null || break
