@@ -29,10 +29,10 @@ import -window root build/screenshot.png
 echo "Screenshot: build/screenshot.png"
 win=$(xdotool search --onlyvisible --name '^Valomat$' | head -1 || true)
 if [ -n "$win" ]; then
-  # Click on the amount panel (no command there) for the keyboard focus, then Alt+F4, which
-  # closes the program as a person would, saving its settings.
+  # Click on the tool bar right of its last button (no command there) for the keyboard focus,
+  # then Alt+F4, which closes the program as a person would, saving its settings.
   eval "$(xdotool getwindowgeometry --shell "$win")"
-  xdotool mousemove $((X + 300)) $((Y + 70)) click 1
+  xdotool mousemove $((X + 318)) $((Y + 20)) click 1
   sleep 0.3
   xdotool key alt+F4
 fi

@@ -51,7 +51,9 @@ e2e_focus() {
 
 # e2e_close: Alt+F4 on the main window; waits for the process to end.
 e2e_close() {
-  e2e_focus 300 70  # the amount panel between the two captions: no command there
+  # The tool bar right of its last button: no command there, and no other window of ours
+  # (the result list is centred lower down) covers it.
+  e2e_focus 318 20
   xdotool key alt+F4
   for _ in $(seq 300); do
     kill -0 "$VALOMAT_PID" 2>/dev/null || break
