@@ -7,6 +7,8 @@
 #include <limits>
 #include <string>
 
+#include "util/Colour.h"
+
 // Rates and amounts are x87 extended values; a compiler whose long double is a plain double
 // would silently change every result.
 static_assert(std::numeric_limits<long double>::digits == 64,
@@ -14,15 +16,6 @@ static_assert(std::numeric_limits<long double>::digits == 64,
 
 inline constexpr int kSlotCount = 22;  // slot 1 the euro ... 21, 22 the own currencies
 inline constexpr int kLanguageCount = 4;  // Dutch, English, French; entry 3 stays empty
-
-// Colour in the Windows COLORREF layout: red in the lowest byte, then green, then blue.
-// A value with the high byte 0x80 names a system colour (index in the low byte).
-using Colour = std::uint32_t;
-
-constexpr Colour MakeColour(int red, int green, int blue) {
-    return static_cast<Colour>(red) | (static_cast<Colour>(green) << 8) |
-           (static_cast<Colour>(blue) << 16);
-}
 
 // An array indexed by slot number 1..22; a slot outside that range throws instead of reading
 // beyond the table.

@@ -7,7 +7,7 @@
 #include <span>
 #include <vector>
 
-#include "core/RecRec.h"
+#include "util/Colour.h"
 
 // A 24-bit picture held as one Colour (COLORREF layout, high byte 0) per pixel, rows top-down.
 // Windows code turns it into an HBITMAP at the edge; portable code draws and tests it directly.

@@ -18,7 +18,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/RecRec.h"
+#include "util/Colour.h"
 #include "win/Gdi.h"
 
 namespace win {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "win/Application.h"
+#include "win/Button.h"
 #include "win/Message.h"
 #include "win/Text.h"
 #include "win/Timer.h"
@@ -83,6 +84,10 @@ Form::~Form() {
     OnKeyPress = nullptr;
     if (hwnd_) ::DestroyWindow(hwnd_);
     if (Application::MainForm() == this) Application::Terminate();
+}
+
+void Form::Destroy() {
+    if (hwnd_) ::DestroyWindow(hwnd_);
 }
 
 Form* Form::FromHandle(HWND window) {
@@ -447,7 +452,17 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case WM_COMMAND:
             if (lp == 0 || !Control::FromHandle(reinterpret_cast<HWND>(lp))) {
-                OnCommand(CommandId(wp));
+                // Enter and Esc reach the form as IDOK and IDCANCEL (IsDialogMessage): they click
+                // the default and cancel buttons; a focused push button takes Enter itself.
+                const int id = CommandId(wp);
+                Button* role = id == IDOK       ? Button::DefaultOf(*this)
+                               : id == IDCANCEL ? Button::CancelOf(*this)
+                                                : nullptr;
+                if (role) {
+                    role->Click();
+                } else {
+                    OnCommand(id);
+                }
                 return 0;
             }
             break;

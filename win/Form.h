@@ -67,7 +67,9 @@ struct FormParams {
 class Form : public Container {
   public:
     Form() = default;
-    // Destroys the window (and with it every child) if it still exists.
+    // A derived form calls Destroy in its own destructor, so that its handlers (and the
+    // WM_DESTROY of its OnMessage) run while the whole object is alive. This destructor only
+    // destroys a window that is still left, without any handler.
     virtual ~Form();
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
@@ -76,6 +78,8 @@ class Form : public Container {
     bool Create(const FormParams& params);
     HWND Handle() const { return hwnd_; }
     bool Exists() const { return hwnd_ != nullptr; }
+    // Destroys the window and its children now: OnDestroy and OnMessage(WM_DESTROY) run.
+    void Destroy();
     const std::string& Name() const { return name_; }
     static Form* FromHandle(HWND window);
 

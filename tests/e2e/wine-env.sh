@@ -40,14 +40,18 @@ valomat_template() {
   local dir; dir=$(valomat_cache_dir)
   mkdir -p "$dir"
   local template=$dir/template
-  if [ ! -f "$template/.valomat-booted" ]; then
+  if [ ! -f "$template/.valomat-template-2" ]; then
     (
       flock 9
-      if [ ! -f "$template/.valomat-booted" ]; then
+      if [ ! -f "$template/.valomat-template-2" ]; then
         rm -rf "$template"
         WINEPREFIX="$template" wineboot -i >/dev/null 2>&1 || true
+        # Without a window manager Wine waits about 2 s at every destroyed top-level window
+        # unless it manages the windows itself.
+        WINEPREFIX="$template" wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ \
+          /d N /f >/dev/null 2>&1 || true
         WINEPREFIX="$template" wineserver -w || true
-        touch "$template/.valomat-booted"
+        touch "$template/.valomat-template-2"
       fi
     ) 9>"$dir/template.lock"
   fi
@@ -59,10 +63,10 @@ valomat_wine_env() {
   wine_common_env
   local dir template; dir=$(valomat_cache_dir); template=$(valomat_template)
   export WINEPREFIX=${VALOMAT_WINEPREFIX:-$dir/prefix}
-  if [ ! -f "$WINEPREFIX/.valomat-booted" ]; then
+  if [ ! -f "$WINEPREFIX/.valomat-template-2" ]; then
     (
       flock 9
-      if [ ! -f "$WINEPREFIX/.valomat-booted" ]; then
+      if [ ! -f "$WINEPREFIX/.valomat-template-2" ]; then
         rm -rf "$WINEPREFIX"
         cp -a "$template" "$WINEPREFIX"
       fi

@@ -1,7 +1,9 @@
-// Speed buttons (groups, toggles, clicks that leave the focus alone) and modal forms.
+// Speed buttons (groups, toggles, clicks that leave the focus alone), push buttons with the
+// dialog keys, and modal forms.
 #include <gtest/gtest.h>
 
 #include "win/Application.h"
+#include "win/Button.h"
 #include "win/Edit.h"
 #include "win/Form.h"
 #include "win/Gdi.h"
@@ -280,6 +282,93 @@ TEST_F(ModalForm, TheOwnersOnShowDoesNotRunAgainAfterward) {
     Pump();
     EXPECT_EQ(ownerShows, 0);
     EXPECT_TRUE(owner.Visible());
+}
+
+// ---- push buttons: Enter and Esc from anywhere in the form, modal results
+
+class PushButtons : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(win::Application::Initialize("Valomat test"));
+        ASSERT_TRUE(dialog.Create({.caption = "push", .border = win::BorderKind::ToolWindow}));
+        ASSERT_TRUE(edit.Create({.parent = &dialog,
+                                 .name = "Edit_Koers13",
+                                 .x = 8,
+                                 .y = 8,
+                                 .width = 80,
+                                 .height = 21,
+                                 .text = "1"}));
+        ASSERT_TRUE(ok.Create({.parent = &dialog,
+                               .name = "BitBtn_OK",
+                               .x = 8,
+                               .y = 40,
+                               .width = 75,
+                               .height = 25,
+                               .caption = "&OK",
+                               .glyph = Picture(16, 16, MakeColour(0, 128, 0)),
+                               .isDefault = true,
+                               .modalResult = win::mrOk}));
+        ASSERT_TRUE(cancel.Create({.parent = &dialog,
+                                   .name = "BitBtn_Cancel",
+                                   .x = 90,
+                                   .y = 40,
+                                   .width = 75,
+                                   .height = 25,
+                                   .caption = "Cancel",
+                                   .isCancel = true,
+                                   .modalResult = win::mrCancel}));
+        ok.OnClick = [this] { ++okClicks; };
+        cancel.OnClick = [this] { ++cancelClicks; };
+    }
+
+    // Shows the dialog modally with the focus in the edit box and posts one key to it.
+    int PressInEdit(WPARAM key) {
+        dialog.OnShow = [this, key] {
+            edit.SetFocus();
+            PostMessageW(edit.Handle(), WM_KEYDOWN, key, 0);
+        };
+        return dialog.ShowModal();
+    }
+
+    win::Form dialog;
+    win::Edit edit;
+    win::Button ok;
+    win::Button cancel;
+    int okClicks = 0;
+    int cancelClicks = 0;
+};
+
+TEST_F(PushButtons, EnterClicksTheDefaultButtonWhichEndsTheModalLoop) {
+    EXPECT_EQ(PressInEdit(VK_RETURN), win::mrOk);
+    EXPECT_EQ(okClicks, 1);
+    EXPECT_EQ(cancelClicks, 0);
+}
+
+TEST_F(PushButtons, EscapeClicksTheCancelButton) {
+    EXPECT_EQ(PressInEdit(VK_ESCAPE), win::mrCancel);
+    EXPECT_EQ(cancelClicks, 1);
+    EXPECT_EQ(okClicks, 0);
+}
+
+TEST_F(PushButtons, ADisabledDefaultButtonIgnoresEnter) {
+    ok.SetEnabled(false);
+    dialog.OnShow = [this] {
+        edit.SetFocus();
+        PostMessageW(edit.Handle(), WM_KEYDOWN, VK_RETURN, 0);
+        PostMessageW(cancel.Handle(), BM_CLICK, 0, 0);
+    };
+    EXPECT_EQ(dialog.ShowModal(), win::mrCancel);
+    EXPECT_EQ(okClicks, 0);
+}
+
+TEST_F(PushButtons, CaptionIsTheWindowTextAndAHandlerMayChangeTheResult) {
+    EXPECT_EQ(ok.Text(), "&OK");
+    ok.OnClick = [this] { ok.SetModalResult(win::mrNone); };  // stays open: a refused entry
+    dialog.OnShow = [this] {
+        PostMessageW(ok.Handle(), BM_CLICK, 0, 0);
+        PostMessageW(cancel.Handle(), BM_CLICK, 0, 0);
+    };
+    EXPECT_EQ(dialog.ShowModal(), win::mrCancel);
 }
 
 }  // namespace
