@@ -95,20 +95,6 @@ void TztColorForm::CloseUp() {
     }
 }
 
-void TztColorForm::Paint(HDC dc) {
-    RECT client{};
-    ::GetClientRect(Handle(), &client);
-    win::Offscreen offscreen(dc, client.right, client.bottom);
-    HDC target = offscreen.Dc() ? offscreen.Dc() : dc;
-    win::GdiCanvas canvas(target, win::SharedFont(ContainerFont()));
-    PaintDropDown(canvas, {.width = client.right,
-                           .height = client.bottom,
-                           .current = CurrentColor,
-                           .hot = hot_,
-                           .language = Language});
-    offscreen.Copy();
-}
-
 void TztColorForm::MouseMove(int x, int y) {
     const colorpick::HotCell hot = HotCellAt(x, y, ClientWidth(), ClientHeight());
     if (hot == hot_) return;
@@ -148,17 +134,18 @@ void TztColorForm::MouseDown(int x, int y) {
 }
 
 std::optional<LRESULT> TztColorForm::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    const auto paint = [this](Canvas& canvas, int width, int height) {
+        PaintDropDown(canvas, {.width = width,
+                               .height = height,
+                               .current = CurrentColor,
+                               .hot = hot_,
+                               .language = Language});
+    };
+    if (auto painted =
+            win::PaintMessage(Handle(), msg, wp, win::SharedFont(ContainerFont()), paint)) {
+        return painted;
+    }
     switch (msg) {
-        case WM_PAINT: {
-            win::PaintGuard guard(Handle());
-            if (guard.Dc()) Paint(guard.Dc());
-            return 0;
-        }
-        case WM_PRINTCLIENT:
-            Paint(reinterpret_cast<HDC>(wp));
-            return 0;
-        case WM_ERASEBKGND:
-            return 1;  // painting covers everything
         case WM_MOUSEMOVE: {
             const win::Point p = win::MousePoint(lp);
             MouseMove(p.x, p.y);
@@ -239,22 +226,6 @@ void TztColorPicker::ColorSelected(Colour newColor) {
     if (OnChangeColor) OnChangeColor();
 }
 
-void TztColorPicker::Paint(HDC dc) {
-    RECT client{};
-    ::GetClientRect(Handle(), &client);
-    win::Offscreen offscreen(dc, client.right, client.bottom);
-    HDC target = offscreen.Dc() ? offscreen.Dc() : dc;
-    win::GdiCanvas canvas(target, win::SharedFont(Font()));
-    PaintPicker(canvas, {.width = client.right,
-                         .height = client.bottom,
-                         .color = color_,
-                         .enabled = Enabled(),
-                         .flat = flat_,
-                         .focused = Focused(),
-                         .pressed = state_.PressedLook()});
-    offscreen.Copy();
-}
-
 void TztColorPicker::PointerAt(LPARAM lp) {
     const win::Point p = win::MousePoint(lp);
     RECT client{};
@@ -275,17 +246,19 @@ bool TztColorPicker::WantsKey(WPARAM vk) const {
 }
 
 std::optional<LRESULT> TztColorPicker::WindowMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    const auto paint = [this](Canvas& canvas, int width, int height) {
+        PaintPicker(canvas, {.width = width,
+                             .height = height,
+                             .color = color_,
+                             .enabled = Enabled(),
+                             .flat = flat_,
+                             .focused = Focused(),
+                             .pressed = state_.PressedLook()});
+    };
+    if (auto painted = win::PaintMessage(Handle(), msg, wp, win::SharedFont(Font()), paint)) {
+        return painted;
+    }
     switch (msg) {
-        case WM_PAINT: {
-            win::PaintGuard guard(Handle());
-            if (guard.Dc()) Paint(guard.Dc());
-            return 0;
-        }
-        case WM_PRINTCLIENT:
-            Paint(reinterpret_cast<HDC>(wp));
-            return 0;
-        case WM_ERASEBKGND:
-            return 1;  // painting covers the whole control
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
             state_.MouseDown();

@@ -48,7 +48,6 @@ class TztColorForm : public win::Form {
     void OnCommand(int id) override;
 
   private:
-    void Paint(HDC dc);
     void MouseMove(int x, int y);
     void MouseDown(int x, int y);
     void Select(Colour colour);
@@ -92,7 +91,6 @@ class TztColorPicker : public win::Control {
     bool WantsKey(WPARAM vk) const override;
 
   private:
-    void Paint(HDC dc);
     void Changed();  // repaint after a change of the look
     void PointerAt(LPARAM lp);
 

@@ -11,6 +11,15 @@ RECT ToRect(const CanvasRect& r) {
     return {r.left, r.top, r.right, r.bottom};
 }
 
+void PaintOn(HWND window, HDC dc, HFONT font, const CanvasPainter& paint) {
+    RECT client{};
+    ::GetClientRect(window, &client);
+    Offscreen offscreen(dc, client.right, client.bottom);
+    GdiCanvas canvas(offscreen.Dc() ? offscreen.Dc() : dc, font);
+    paint(canvas, client.right, client.bottom);
+    offscreen.Copy();
+}
+
 }  // namespace
 
 void GdiCanvas::FillRect(const CanvasRect& rect, Colour colour) {
@@ -62,6 +71,24 @@ Offscreen::~Offscreen() {
 
 void Offscreen::Copy() {
     if (Dc()) ::BitBlt(target_, 0, 0, width_, height_, memory_.Get(), 0, 0, SRCCOPY);
+}
+
+std::optional<LRESULT> PaintMessage(HWND window, UINT msg, WPARAM wp, HFONT font,
+                                    const CanvasPainter& paint) {
+    switch (msg) {
+        case WM_PAINT: {
+            PaintGuard guard(window);
+            if (guard.Dc()) PaintOn(window, guard.Dc(), font, paint);
+            return 0;
+        }
+        case WM_PRINTCLIENT:
+            PaintOn(window, reinterpret_cast<HDC>(wp), font, paint);
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;  // painting covers everything
+        default:
+            return std::nullopt;
+    }
 }
 
 }  // namespace win

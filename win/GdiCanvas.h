@@ -4,6 +4,9 @@
 
 #include <windows.h>
 
+#include <functional>
+#include <optional>
+
 #include "util/Canvas.h"
 #include "win/Handle.h"
 
@@ -42,5 +45,12 @@ class Offscreen {
     BitmapHandle bitmap_;
     HGDIOBJ old_ = nullptr;
 };
+
+// Answers the painting messages of a window that draws all of its client area through a Canvas
+// (WM_PAINT and WM_PRINTCLIENT through an off-screen bitmap, WM_ERASEBKGND as done); nothing for
+// other messages.
+using CanvasPainter = std::function<void(Canvas& canvas, int width, int height)>;
+std::optional<LRESULT> PaintMessage(HWND window, UINT msg, WPARAM wp, HFONT font,
+                                    const CanvasPainter& paint);
 
 }  // namespace win
