@@ -8,6 +8,7 @@
 
 #include "components/ztColorPick_win.h"
 #include "wine/dialog_answer.h"
+#include "wine/window_pixels.h"
 #include "win/Application.h"
 #include "win/Button.h"
 #include "win/Edit.h"
@@ -24,18 +25,6 @@ constexpr Colour kNavy = 0x800000;
 
 void Pump() {
     for (int i = 0; i < 3; ++i) win::Application::ProcessMessages();
-}
-
-// The window's own painting, read back as pixels.
-Picture Painted(HWND window, int width, int height) {
-    win::WindowDc screen(nullptr);
-    win::DcHandle memory(CreateCompatibleDC(screen.Get()));
-    win::BitmapHandle bitmap(CreateCompatibleBitmap(screen.Get(), width, height));
-    {
-        win::SelectGuard select(memory.Get(), bitmap.Get());
-        SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.Get()), PRF_CLIENT);
-    }
-    return win::ReadBitmap(bitmap.Get()).value_or(Picture{});
 }
 
 class ColorPickerWindow : public ::testing::Test {
@@ -102,7 +91,7 @@ TEST_F(ColorPickerWindow, IsCreatedAs42By21TabStopAndPaintsItsSwatch) {
     EXPECT_EQ(picker.Color(), kStart);
     EXPECT_EQ(picker.Language(), lgNederlands);
 
-    Picture p = Painted(picker.Handle(), 42, 21);
+    Picture p = PaintedPixels(picker.Handle());
     ASSERT_FALSE(p.Empty());
     EXPECT_EQ(p.At(15, 10), kStart);
     EXPECT_EQ(p.At(5, 10), 0u) << "swatch border";
@@ -111,10 +100,10 @@ TEST_F(ColorPickerWindow, IsCreatedAs42By21TabStopAndPaintsItsSwatch) {
 
     picker.SetColor(kNavy);
     EXPECT_EQ(changes, 0) << "setting the colour runs no event";
-    EXPECT_EQ(Painted(picker.Handle(), 42, 21).At(15, 10), kNavy);
+    EXPECT_EQ(PaintedPixels(picker.Handle()).At(15, 10), kNavy);
 
     picker.SetEnabled(false);
-    p = Painted(picker.Handle(), 42, 21);
+    p = PaintedPixels(picker.Handle());
     EXPECT_EQ(p.At(5, 10), 0xC0C0C0u) << "silver border when disabled";
     EXPECT_NE(p.At(35, 10), 0u) << "no arrow";
 }
@@ -123,7 +112,7 @@ TEST_F(ColorPickerWindow, SpaceHeldShowsThePressedLookAndItsReleaseOpensTheDropD
     Key(WM_KEYDOWN, VK_SPACE);
     EXPECT_TRUE(picker.PressedLook());
     EXPECT_FALSE(DropDownShown());
-    const Picture pressed = Painted(picker.Handle(), 42, 21);
+    const Picture pressed = PaintedPixels(picker.Handle());
     EXPECT_EQ(pressed.At(6, 10), 0u) << "the swatch border, one pixel further right";
     EXPECT_EQ(pressed.At(7, 6), kStart);
     Key(WM_KEYDOWN, VK_SPACE);  // auto-repeat
@@ -144,7 +133,7 @@ TEST_F(ColorPickerWindow, SpaceHeldShowsThePressedLookAndItsReleaseOpensTheDropD
     EXPECT_EQ(dropDown.Top(), corner.y);
     EXPECT_EQ(dropDown.HotCell(), kPreviewCell) << "a colour outside the grid";
     EXPECT_EQ(GetActiveWindow(), dropDown.Handle());
-    EXPECT_EQ(Painted(dropDown.Handle(), 78, 120).At(65, 108), kStart) << "the preview";
+    EXPECT_EQ(PaintedPixels(dropDown.Handle()).At(65, 108), kStart) << "the preview";
 }
 
 TEST_F(ColorPickerWindow, ClickOnACellSetsTheColourFiresOnceAndCloses) {
@@ -187,7 +176,7 @@ TEST_F(ColorPickerWindow, MouseMovesHighlightAcrossTheGaps) {
         EXPECT_EQ(picker.DropDown()->HotCell(), m.hot) << m.x << "," << m.y;
     }
     // The highlight is painted where the pointer is: a white frame on the preview square.
-    EXPECT_EQ(Painted(window, 78, 120).At(58, 108), 0xFFFFFFu);
+    EXPECT_EQ(PaintedPixels(window).At(58, 108), 0xFFFFFFu);
 }
 
 TEST_F(ColorPickerWindow, LosingTheFocusClosesTheDropDown) {
