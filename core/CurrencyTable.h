@@ -25,7 +25,7 @@ long double DefaultRate(int slot);  // the fixed rate, or the default of a user 
 // Writes the built-in codes, symbols, names and fixed rates; leaves every stored setting alone.
 void InitCurrencyTable(RecRec& rec);
 
-// The own currencies' pictures (the main window's ImageOwn1 and ImageOwn2).
+// The own currencies' pictures (flags of slots 21 and 22).
 struct OwnPictures {
     Picture own1;
     Picture own2;

@@ -49,7 +49,9 @@ void TForm_Main::CreateControls() {
     ImageList_Disabled.Create(kToolPictureSize, kToolPictureSize);
     ImageList_Menus.Create(kMenuPictureSize, kMenuPictureSize);
     ImageList_VlaggenKlein.Create(kFlagSize, kFlagSize);
-    for (const Picture& flag : flags_) ImageList_VlaggenKlein.Add(flag, kFlagBackground);
+    for (int slot = 1; slot <= 20; ++slot) {
+        ImageList_VlaggenKlein.Add(Pictures.SlotPicture(slot), kFlagBackground);
+    }
 
     CreateMenus();
     CreateToolBar();
@@ -225,16 +227,11 @@ void TForm_Main::CreateConvertPanel() {
                        .popupMenu = &PopupMenu1,
                        .transparent = true});
 
-    for (win::Image* hidden : {&Image_Layout, &ImageOwn1, &ImageOwn2}) {
-        const char* name = hidden == &Image_Layout ? "Image_Layout"
-                           : hidden == &ImageOwn1  ? "ImageOwn1"
-                                                   : "ImageOwn2";
-        hidden->Create({.parent = &Panel_Convert,
-                        .name = name,
-                        .width = kFlagSize,
-                        .height = kFlagSize,
-                        .visible = false});
-    }
+    Image_Layout.Create({.parent = &Panel_Convert,
+                         .name = "Image_Layout",
+                         .width = kFlagSize,
+                         .height = kFlagSize,
+                         .visible = false});
 }
 
 void TForm_Main::CreateCurrencyRows() {

@@ -24,7 +24,7 @@ constexpr const char* kExcludedFormats[] = {"ExcludeClipboardContentFromMonitorP
 }  // namespace
 
 TForm_Main::TForm_Main(MainWindowEnvironment env) : env_(std::move(env)) {
-    for (int slot = 1; slot <= 20; ++slot) flags_.push_back(SmallFlag(slot));
+    Pictures.Listen([this](int slot) { OwnPictureChanged(slot); });
 }
 
 TForm_Main::~TForm_Main() = default;
@@ -43,13 +43,11 @@ void TForm_Main::FormCreate() {
                                           .windowHeight = Height()};
     LoadResult loaded;
     if (env_.registry) {
-        loaded = LoadSettings(Rec, *env_.registry, settingsEnv, Own);
+        loaded = LoadSettings(Rec, *env_.registry, settingsEnv, Pictures.Own());
     } else {
         MemoryRegistry scratch;  // no registry: every setting takes its default
-        loaded = LoadSettings(Rec, scratch, settingsEnv, Own);
+        loaded = LoadSettings(Rec, scratch, settingsEnv, Pictures.Own());
     }
-    ImageOwn1.SetPicture(Own.own1);
-    ImageOwn2.SetPicture(Own.own2);
     // A position saved on a screen that is no longer there would hide the window.
     const WindowPosition saved = loaded.position;
     RECT want{saved.left, saved.top, saved.left + Width(), saved.top + Height()};
@@ -184,8 +182,19 @@ void TForm_Main::RestoreWindow() {
 }
 
 Picture TForm_Main::SlotPicture(int slot) const {
-    if (slot >= 1 && slot <= 20) return flags_[static_cast<std::size_t>(slot - 1)];
-    return slot == 21 ? ImageOwn1.GetPicture() : ImageOwn2.GetPicture();
+    return Pictures.SlotPicture(slot);
+}
+
+void TForm_Main::OwnPictureChanged(int slot) {
+    // A newly chosen picture shows at once wherever the slot is on view.
+    const Picture picture = SlotPicture(slot);
+    if (Rec.VanMunt == slot) Image_Van.SetPicture(picture);
+    if (Rec.NaarMunt == slot) Image_Naar.SetPicture(picture);
+    for (std::size_t i = 0; i < static_cast<std::size_t>(kSlotCount); ++i) {
+        for (win::SpeedButton* b : {&SpeedButton_Van[i], &SpeedButton_Naar[i]}) {
+            if (b->Tag == slot) b->SetGlyph(picture);
+        }
+    }
 }
 
 void TForm_Main::ShowSlot(win::Label& label, win::Image& image, int slot, bool clearFirst) {

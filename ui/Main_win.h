@@ -11,6 +11,7 @@
 #include "core/CurrencyTable.h"
 #include "core/RecRec.h"
 #include "ui/ClipboardWatch.h"
+#include "ui/SlotPictures.h"
 #include "util/zt_Registry.h"
 #include "win/ClipboardViewer.h"
 #include "win/Edit.h"
@@ -48,8 +49,8 @@ class TForm_Main : public win::Form {
     // Creates the window hidden; its creation loads the settings.
     bool CreateMain();
 
-    RecRec Rec;       // the settings record, for the whole run
-    OwnPictures Own;  // ImageOwn1 and ImageOwn2's pictures
+    RecRec Rec;             // the settings record, for the whole run
+    SlotPictures Pictures;  // every slot's flag, the own currencies' included
     const Separators& Seps() const { return env_.separators; }
 
     void SetResultSink(ResultSink* sink) { results_ = sink; }
@@ -105,7 +106,7 @@ class TForm_Main : public win::Form {
     win::Edit Edit_Van;
     win::Edit Edit_Naar;
     win::SpeedButton SpeedButtonCalculator;
-    win::Image Image_Van, Image_Naar, Image_Layout, ImageOwn1, ImageOwn2;
+    win::Image Image_Van, Image_Naar, Image_Layout;
     win::Label Label_Van, Label_Naar;
     win::Panel Panel_Main;
     win::GroupBox GroupBox_Van, GroupBox_Naar;
@@ -143,6 +144,7 @@ class TForm_Main : public win::Form {
     void CreateCurrencyRows();
     void CreateMenus();
     void ShowSlot(win::Label& label, win::Image& image, int slot, bool clearFirst);
+    void OwnPictureChanged(int slot);
     void SetPasteEnabled(bool enabled);
     void MoveFocusToResult();
     void SaveOnce();
@@ -155,7 +157,6 @@ class TForm_Main : public win::Form {
     bool clipboardNumber_ = false;
     bool committing_ = false;  // Convert(true) is moving the focus to the result
     bool saved_ = false;
-    std::vector<Picture> flags_;                  // slots 1..20
     std::optional<win::ClipboardViewer> viewer_;  // from FormCreate to WM_DESTROY
     ClipboardWatch watch_;
     bool writingClipboard_ = false;

@@ -119,7 +119,15 @@ CharFilter AnsiCodePageFilter() {
 
 TForm_PrintList::TForm_PrintList(TForm_Main& main)
     : ReportError([](const std::string& message) { win::Application::ShowError(message); }),
-      main_(main) {}
+      main_(main) {
+    // A newly chosen own-currency picture shows in the rows at once.
+    picturesListener_ = main_.Pictures.Listen([this](int) { ListBox_PrintList.Invalidate(); });
+}
+
+TForm_PrintList::~TForm_PrintList() {
+    main_.Pictures.Unlisten(picturesListener_);
+    Destroy();
+}
 
 bool TForm_PrintList::CreatePrintList() {
     if (!Create({.caption = PrintTexts(0).caption,

@@ -34,6 +34,7 @@ class TForm_PrintList : public win::Form, public ResultSink {
   public:
     // The main window holds the settings, the separators and the flags (it must outlive this).
     explicit TForm_PrintList(TForm_Main& main);
+    ~TForm_PrintList() override;
 
     // Creates the window hidden.
     bool CreatePrintList();
@@ -95,4 +96,5 @@ class TForm_PrintList : public win::Form, public ResultSink {
 
     TForm_Main& main_;
     ResultListState list_;  // the list box's items, kept alike, for the portable commands
+    int picturesListener_ = 0;
 };

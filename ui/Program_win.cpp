@@ -6,6 +6,7 @@
 
 #include "core/ExactDecimal.h"
 #include "ui/Main_win.h"
+#include "ui/OwnCurrency_win.h"
 #include "ui/Print_win.h"
 #include "ui/Splash_win.h"
 #include "util/zt_Misc_win.h"
@@ -75,6 +76,9 @@ int RunProgram() {
     if (!printList.CreatePrintList()) return 1;
     main.SetResultSink(&printList);
     main.OnLanguageApplied = [&printList] { printList.ApplyLanguage(); };
+    // The own-currencies dialog writes the settings and the pictures the other windows show.
+    TFormEigenMunt eigenMunt(main.Rec, main.Pictures);
+    if (!eigenMunt.CreateEigenMunt()) return 1;
     const int code = win::Application::Run(main);
     // The result list is destroyed first: nothing may reach it from the main window then.
     main.SetResultSink(nullptr);

@@ -11,10 +11,13 @@
 #include "core/CurrencyTable.h"
 #include "ui/OwnCurrency.h"
 #include "ui/OwnCurrency_win.h"
+#include "ui/Main_win.h"
+#include "ui/Print_win.h"
 #include "ui/SlotPictures.h"
 #include "win/Application.h"
 #include "win/Text.h"
 #include "wine/dialog_answer.h"
+#include "wine/window_pixels.h"
 
 namespace {
 
@@ -263,6 +266,74 @@ TEST_F(OwnCurrencyDialog, UnreadableFileIsReportedAndChangesNothing) {
     EXPECT_FALSE(dialog_answer::Waiting());
     EXPECT_TRUE(errors.empty());
     EXPECT_EQ(rec.EigenBitmap1, good);
+}
+
+// The dialog as the program holds it: on the main window's settings and pictures, beside the
+// result list.
+class OwnCurrencyInTheProgram : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(win::Application::Initialize("Valomat test"));
+        main = std::make_unique<TForm_Main>(MainWindowEnvironment{
+            .registry = &registry, .separators = {",", "."}, .localeLanguage = 0});
+        ASSERT_TRUE(main->CreateMain());
+        print = std::make_unique<TForm_PrintList>(*main);
+        ASSERT_TRUE(print->CreatePrintList());
+        main->SetResultSink(print.get());
+        dialog = std::make_unique<TFormEigenMunt>(main->Rec, main->Pictures);
+        ASSERT_TRUE(dialog->CreateEigenMunt());
+        file = fs::temp_directory_path() /
+               ("valomat-own-" + std::to_string(GetCurrentProcessId()) + ".bmp");
+    }
+    void TearDown() override {
+        main->SetResultSink(nullptr);
+        dialog.reset();
+        print.reset();
+        main.reset();
+        Pump();
+        std::error_code ignored;
+        fs::remove(file, ignored);
+    }
+
+    MemoryRegistry registry;
+    std::unique_ptr<TForm_Main> main;
+    std::unique_ptr<TForm_PrintList> print;
+    std::unique_ptr<TFormEigenMunt> dialog;
+    fs::path file;
+};
+
+TEST_F(OwnCurrencyInTheProgram, ChosenPictureShowsAtOnceOnTheRowAndInTheResultList) {
+    RecRec& rec = main->Rec;
+    rec.Geselecteerd[21] = true;
+    rec.DefaultVanMunt = 21;
+    main->ShowDefaults(true);
+    const int row = main->FindVanButton(21);
+    ASSERT_NE(row, -1);
+    win::SpeedButton& van = main->SpeedButton_Van[static_cast<std::size_t>(row - 1)];
+    win::SpeedButton& naar = main->SpeedButton_Naar[static_cast<std::size_t>(row - 1)];
+    EXPECT_TRUE(van.Glyph().Empty());
+    main->Show();
+    print->AppendEntry(MakeEntry("7", 21, "8", 1));
+    print->ShowResults();
+    Pump();
+    const HWND list = print->ListBox_PrintList.Handle();
+    EXPECT_NE(PaintedPixels(list).At(50, 10), kInk);
+
+    Picture source(16, 16, kInk);
+    source.Set(0, 15, kCorner);
+    ASSERT_TRUE(WriteBitmapFile(file, source));
+    RECT dirty{};
+    EXPECT_FALSE(GetUpdateRect(list, &dirty, FALSE));
+    ASSERT_TRUE(dialog->UsePicture(1, win::Narrow(file.wstring())));
+
+    const Picture flag = main->SlotPicture(21);
+    EXPECT_EQ(flag, FitOwnPicture(source));
+    EXPECT_EQ(van.Glyph(), flag) << "the row's buttons";
+    EXPECT_EQ(naar.Glyph(), flag);
+    EXPECT_EQ(main->Image_Van.GetPicture(), flag) << "the chosen source currency";
+    EXPECT_TRUE(GetUpdateRect(list, &dirty, FALSE)) << "the result list repaints";
+    Pump();
+    EXPECT_EQ(PaintedPixels(list).At(50, 10), kInk) << "the flag in the row";
 }
 
 }  // namespace

@@ -239,7 +239,7 @@ TEST_F(PrintWindowTest, WebPageWithFlagsWritesEachPictureOnceAndKeepsOldOnes) {
     SetColumns(true, true, true, true);
     Fill({kA, kB, kC, MakeEntry("7", 21, "8", 1)});
     const Picture own(20, 20, MakeColour(0, 128, 0));
-    main->ImageOwn1.SetPicture(own);
+    main->Pictures.SetOwnPicture(1, own);
     fs::create_directories(dir / "images");
     const Picture old(20, 20, MakeColour(255, 0, 0));
     ASSERT_TRUE(WriteBitmapFile(dir / "images" / "BEF.BMP", old));
