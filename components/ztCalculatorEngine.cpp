@@ -24,26 +24,6 @@ int CharCount(std::string_view text) {
         std::count_if(text.begin(), text.end(), [](char c) { return !IsContinuationByte(c); }));
 }
 
-std::string Utf8(char32_t c) {
-    std::string out;
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-    return out;
-}
-
 // The character a one-character UTF-8 text holds, or nothing (0).
 char32_t SingleChar(std::string_view text) {
     if (CharCount(text) != 1) return kKeyNone;
@@ -230,8 +210,8 @@ void CalcEngine::Operation(char32_t key) {
     }
     Operator = key;
     Operand = GetDisplay();
-    // A control character (Enter) shows as nothing.
-    operatorText_ = key < U' ' ? std::string() : Utf8(key);
+    // Only ASCII keys get here; Enter has no visible character.
+    operatorText_ = key < U' ' ? std::string() : std::string(1, static_cast<char>(key));
 }
 
 void CalcEngine::SetDisplay(long double value) {

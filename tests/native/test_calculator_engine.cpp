@@ -11,11 +11,9 @@
 
 #include "components/ztCalculatorArt.h"
 #include "components/ztCalculatorEngine.h"
+#include "native/locales.h"
 
 namespace {
-
-const Separators kComma{",", "."};
-const Separators kPoint{".", ","};
 
 // A calculator with recording hooks.
 struct Calc {
@@ -66,17 +64,6 @@ struct Calc {
     std::string clipboard;
     std::string copied;
 };
-
-std::string Swapped(std::string text) {
-    for (char& c : text) {
-        if (c == ',') {
-            c = '.';
-        } else if (c == '.') {
-            c = ',';
-        }
-    }
-    return text;
-}
 
 struct ScriptCase {
     const char* what;
@@ -168,8 +155,8 @@ TEST(CalculatorScripts, DisplayStateBeepsAndMemoryInCommaAndPointLocales) {
         for (bool point : {false, true}) {
             SCOPED_TRACE(std::string(c.what) + (point ? " (point locale)" : " (comma locale)"));
             Calc calc(point ? kPoint : kComma, c.precision);
-            calc.Run(point ? Swapped(c.script) : c.script);
-            EXPECT_EQ(calc.engine.Display(), point ? Swapped(c.display) : c.display);
+            calc.Run(point ? ForPointLocale(c.script) : c.script);
+            EXPECT_EQ(calc.engine.Display(), point ? ForPointLocale(c.display) : c.display);
             EXPECT_EQ(calc.engine.Status, c.status);
             EXPECT_EQ(calc.beeps, c.beeps);
             EXPECT_EQ(calc.engine.Memory, c.memory);

@@ -9,12 +9,11 @@
 
 #include "components/ztCalculator.h"
 #include "components/ztFormCalculator.h"
+#include "native/locales.h"
 #include "win/Application.h"
 #include "win/Clipboard.h"
 
 namespace {
-
-const Separators kComma{",", "."};
 
 void Pump() {
     for (int i = 0; i < 3; ++i) win::Application::ProcessMessages();
