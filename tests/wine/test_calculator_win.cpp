@@ -10,6 +10,7 @@
 #include "components/ztCalculator.h"
 #include "components/ztFormCalculator.h"
 #include "native/locales.h"
+#include "ui/Main_win.h"
 #include "win/Application.h"
 #include "win/Clipboard.h"
 
@@ -389,6 +390,46 @@ TEST_F(CalculatorTest, TheValueIsShownAsAResultAndTheEventsHaveTheComponentAsSen
         EXPECT_EQ(f.Engine.Operator, kKeyNone);
         Click(f.CancelButton);
     }}));
+}
+
+// ---- the main window's calculator button
+
+TEST(MainWindowCalculator, OpensWithTheAmountAndOkPutsTheNumberBackAndConverts) {
+    win::Application::Initialize("Valomat");
+    TForm_Main main(MainWindowEnvironment{.separators = kComma, .localeLanguage = lgFrancais});
+    ASSERT_TRUE(main.CreateMain());
+    main.Show();
+    Pump();
+    EXPECT_EQ(main.SpeedButtonCalculator.Text(), "Calculateur") << "its name for screen readers";
+    auto open = [&main](std::vector<Driver::Step> steps) {
+        Driver driver(std::move(steps));
+        Click(main.SpeedButtonCalculator);
+        Pump();
+        EXPECT_TRUE(driver.Finished());
+    };
+
+    main.Edit_Van.SetText("12abc");
+    open({[](TztFormCalculator& f) {
+        EXPECT_EQ(f.Caption(), "Calculateur") << "the language of the main window";
+        EXPECT_EQ(f.DisplayLabel.Text(), "0") << "an unreadable amount gives 0";
+        Type(f, L"40");
+        Click(f.OkButton);
+    }});
+    EXPECT_EQ(main.Edit_Van.Text(), "40");
+    EXPECT_EQ(main.Edit_Naar.Text(), "0,99") << "40 BEF in euro, converted live";
+
+    open({[](TztFormCalculator& f) {
+        EXPECT_EQ(f.DisplayLabel.Text(), "40");
+        Type(f, L"/3=");
+        Click(f.OkButton);
+    }});
+    EXPECT_EQ(main.Edit_Van.Text(), "13,3333333333333") << "in the general number format";
+
+    open({[](TztFormCalculator& f) {
+        Type(f, L"7");
+        Click(f.CancelButton);
+    }});
+    EXPECT_EQ(main.Edit_Van.Text(), "13,3333333333333");
 }
 
 }  // namespace
