@@ -26,7 +26,7 @@ const Colour kPurple = MakeColour(0x80, 0, 0x80);
 
 // Every button but the digits: its field, name, tag, column and row, caption (for picture
 // buttons only the window text, which screen readers read), picture, colour and handler.
-struct ButtonSpec {
+struct ButtonDef {
     win::SpeedButton TztFormCalculator::*button;
     const char* name;
     int tag;
@@ -39,7 +39,7 @@ struct ButtonSpec {
 };
 
 using F = TztFormCalculator;
-const ButtonSpec kButtons[] = {
+const ButtonDef kButtons[] = {
     {&F::OkButton, "OkButton", kNoKeyTag, 1, 0, "OK", CalcPicture::Ok, kBlack, &F::OkButtonClick},
     {&F::CancelButton, "CancelButton", kNoKeyTag, 2, 0, "Cancel", CalcPicture::Cancel, kBlack,
      &F::CancelButtonClick},
@@ -205,11 +205,11 @@ void TztFormCalculator::CreateButtons() {
                        .flat = false,
                        .showCaption = glyph.Empty()});
     };
-    for (const ButtonSpec& spec : kButtons) {
-        win::SpeedButton& button = this->*spec.button;
-        place(button, spec.name, spec.tag, spec.column, spec.row, spec.caption,
-              spec.picture ? CalcPictureOf(*spec.picture) : Picture(), spec.colour);
-        button.OnClick = [this, click = spec.click] { (this->*click)(); };
+    for (const ButtonDef& def : kButtons) {
+        win::SpeedButton& button = this->*def.button;
+        place(button, def.name, def.tag, def.column, def.row, def.caption,
+              def.picture ? CalcPictureOf(*def.picture) : Picture(), def.colour);
+        button.OnClick = [this, click = def.click] { (this->*click)(); };
     }
     for (int digit = 0; digit <= 9; ++digit) {
         win::SpeedButton& button = Button[static_cast<std::size_t>(digit)];

@@ -28,23 +28,19 @@ box_is() {
   xdotool key ctrl+a ctrl+c
   wait_until clipboard_is "$1"
 }
-# Without a window manager Wine draws the frames inside the X windows: clicks are placed in the
-# client areas. calc_click X Y: at a point of the calculator's 246 x 187 client area.
-calc_click() {
+# Without a window manager Wine draws the frames inside the X windows, so clicks are placed in
+# the client areas. click_in WINDOW CLIENT_WIDTH CAPTION X Y: at (X, Y) of the client area, below
+# a caption of CAPTION pixels when there is a frame (measured under Wine 8: 18 for the main
+# window, 16 for the calculator's tool window).
+click_in() {
   local X Y WIDTH HEIGHT SCREEN WINDOW
-  eval "$(xdotool getwindowgeometry --shell "$CALC_WIN")"
-  local border=$(( (WIDTH - 246) / 2 ))
-  xdotool mousemove $((X + border + $1)) $((Y + HEIGHT - 187 - border + $2)) click 1
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  local border=$(( (WIDTH - $2) / 2 ))
+  local top=$(( border > 0 ? border + $3 : 0 ))
+  xdotool mousemove $((X + border + $4)) $((Y + top + $5)) click 1
 }
-# main_click X Y: at a point of the main window's client area (326 wide, below a caption of
-# 18 pixels when there is a frame, as measured under Wine 8).
-main_click() {
-  local X Y WIDTH HEIGHT SCREEN WINDOW
-  eval "$(xdotool getwindowgeometry --shell "$VALOMAT_WIN")"
-  local border=$(( (WIDTH - 326) / 2 ))
-  local top=$(( border > 0 ? border + 18 : 0 ))
-  xdotool mousemove $((X + border + $1)) $((Y + top + $2)) click 1
-}
+calc_click() { click_in "$CALC_WIN" 246 16 "$1" "$2"; }
+main_click() { click_in "$VALOMAT_WIN" 326 18 "$1" "$2"; }
 amount_box() { main_click 60 55; }
 open_calculator() {
   main_click 148 55  # the calculator button right of the amount box
