@@ -125,6 +125,7 @@ TEST(DocsPictures, ColourPickersAndOwnCurrencies) {
     dialog.Show();
     ASSERT_TRUE(dialog.UsePicture(1, win::Narrow(coinFile.wstring())));
     SetForegroundWindow(dialog.Handle());
+    SetActiveWindow(dialog.Handle());
     dialog.Edit_Munt[0].SetFocus();
     Settle();
     RECT frame{};
