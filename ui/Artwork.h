@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/RecRec.h"
+#include "util/Rect.h"
 #include "util/zt_Graph.h"
 
 // Background of the small flags.
@@ -66,15 +67,7 @@ struct Point {
     double y = 0;
 };
 
-// Pixel rectangle, right and bottom exclusive.
-struct Box {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-    int Width() const { return right - left; }
-    int Height() const { return bottom - top; }
-};
+using Box = PixelRect;
 
 // a at t = 0, b at t = 1.
 Colour Mix(Colour a, Colour b, double t);

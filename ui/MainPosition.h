@@ -3,14 +3,10 @@
 #pragma once
 
 #include "core/SettingsStore.h"
+#include "util/Rect.h"
 
-// A rectangle in screen pixels, right and bottom exclusive.
-struct ScreenRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-};
+// A rectangle in screen pixels.
+using ScreenRect = PixelRect;
 
 // The saved position when enough of the window's caption lies on the work area to grab it with
 // the mouse; otherwise the window centred on the work area.

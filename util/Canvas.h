@@ -6,16 +6,10 @@
 #include <string_view>
 #include <vector>
 
+#include "util/Rect.h"
 #include "util/zt_Graph.h"
 
-// Right and bottom are exclusive, as in GDI.
-struct CanvasRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-    bool operator==(const CanvasRect&) const = default;
-};
+using CanvasRect = PixelRect;
 
 // The system's push-button frame: raised, flat (a thin frame) or pushed in.
 enum class ButtonFrameKind { Raised, Flat, Pushed };
