@@ -155,6 +155,7 @@ class TForm_Main : public win::Form {
     bool clipboardNumber_ = false;
     bool committing_ = false;  // Convert(true) is moving the focus to the result
     bool saved_ = false;
+    bool started_ = false;                        // shown once: the start-minimised setting is done
     std::vector<Picture> flags_;                  // slots 1..20
     std::optional<win::ClipboardViewer> viewer_;  // from FormCreate to WM_DESTROY
     ClipboardWatch watch_;
