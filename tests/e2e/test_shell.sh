@@ -9,8 +9,6 @@ viewer="$(dirname "$exe")/clipboard_viewer.exe"
 e2e_tmp
 
 copy() { printf '%s' "$1" | xclip -selection clipboard >/dev/null 2>&1; }
-clipboard_is() { [ "$(timeout 2 xclip -o -selection clipboard 2>/dev/null)" = "$1" ]; }
-yes_no() { "$@" && echo yes || echo no; }
 
 # ---- the viewer chain outlives Valomat
 e2e_fresh nl_BE.UTF-8
@@ -20,7 +18,7 @@ viewer_pid=$!
 e2e_until 20 grep -qx joined "$E2E_DIR/viewer.log" || echo "the viewer did not start"
 e2e_start "$exe"
 copy VL100
-check "Valomat converts in the chain" yes "$(yes_no e2e_until 10 clipboard_is 2,48)"
+check "Valomat converts in the chain" yes "$(yes_no e2e_until 10 e2e_clipboard_is 2,48)"
 e2e_exit
 copy "na afloop"
 check "the viewer joined before Valomat hears the copy after it ended" yes \
