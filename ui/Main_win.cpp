@@ -23,6 +23,7 @@ constexpr const char* kExcludedFormats[] = {"ExcludeClipboardContentFromMonitorP
 }  // namespace
 
 TForm_Main::TForm_Main(MainWindowEnvironment env) : env_(std::move(env)) {
+    ztCalculator1.Seps = env_.separators;
     for (int slot = 1; slot <= 20; ++slot) flags_.push_back(SmallFlag(slot));
 }
 
@@ -345,6 +346,8 @@ void TForm_Main::ApplyLanguage() {
     ToolButton_Exit.SetHint(t.exit);
     Menu_ST_Exit.SetCaption(t.exit);
     SpeedButtonCalculator.SetHint(t.calculator);
+    SpeedButtonCalculator.SetText(t.calculator);  // its name for screen readers
+    ztCalculator1.Language = static_cast<TztLanguage>(Rec.Taal);
     Menu_ST_Open.SetCaption(t.open);
     // The rows show the slot their label's Tag holds.
     for (win::Label& label : Label_Munt) {
@@ -441,7 +444,15 @@ void TForm_Main::ToolButton_PrintListClick() {
     if (results_) results_->ShowResults();
 }
 
-// The options dialog, the About box and the calculator come with their own windows.
+// The options dialog and the About box come with their own windows.
 void TForm_Main::ToolButton_OptionsClick() {}
 void TForm_Main::ToolButton_InfoClick() {}
-void TForm_Main::SpeedButtonCalculatorClick() {}
+
+// An amount that does not read as a number gives the calculator 0; OK's number starts the live
+// conversion.
+void TForm_Main::SpeedButtonCalculatorClick() {
+    ztCalculator1.Value = ParseAmount(Edit_Van.Text(), env_.separators).value_or(0);
+    if (ztCalculator1.Execute()) {
+        Edit_Van.SetText(FormatGeneral(ztCalculator1.Value, env_.separators));
+    }
+}
