@@ -59,6 +59,15 @@ tray_menu() {  # tray_menu first|last: the first (Open) or last (Exit) item of t
     xdotool mousemove $((X + 40)) $((Y + HEIGHT - 13)) click 1
   fi
 }
+# On a busy machine two clicks can come too far apart to make a double-click: a person would
+# double-click again.
+double_click_icon() {
+  for _ in 1 2 3; do
+    tray_icon 1 2 || true
+    e2e_until 5 main_shown && return 0
+  done
+  return 1
+}
 main_shown() { [ -n "$(e2e_visible Valomat)" ]; }
 main_hidden_in_tray() { [ -z "$(e2e_visible Valomat)" ] && [ -n "$(e2e_visible 'Wine System Tray')" ]; }
 no_tray() { [ -z "$(e2e_visible 'Wine System Tray')" ]; }
@@ -75,8 +84,7 @@ minimise() {  # the minimise box in the caption, as a person clicks it
 
 e2e_launch "$exe"
 check "started minimised into the tray" yes "$(yes_no e2e_until 20 main_hidden_in_tray)"
-tray_icon 1 2 || true
-check "a double-click on the icon brings the window back" yes "$(yes_no e2e_until 10 main_shown)"
+check "a double-click on the icon brings the window back" yes "$(yes_no double_click_icon)"
 check "at its saved position" "100,200" "$(main_shown && main_position)"
 minimise || true
 check "minimised into the tray again" yes "$(yes_no e2e_until 10 main_hidden_in_tray)"
