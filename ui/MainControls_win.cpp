@@ -169,7 +169,8 @@ void TForm_Main::CreateConvertPanel() {
                      .height = kBoxHeight,
                      .textColour = kNavy,
                      .popupMenu = &PopupMenu1,
-                     .text = "0"});
+                     .text = "0",
+                     .autoSelect = true});  // typing replaces the amount
     Edit_Van.OnChange = [this] { Edit_VanChange(); };
     Edit_Van.OnKeyPress = [this](wchar_t& key) { Edit_VanKeyPress(key); };
     Edit_Van.OnExit = [this] { Edit_VanExit(); };

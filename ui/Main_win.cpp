@@ -15,7 +15,6 @@
 namespace {
 
 // Private window messages.
-constexpr UINT kStartMinimisedMessage = WM_APP + 2;
 constexpr UINT kClipboardFlagMessage = WM_APP + 3;
 // Formats by which password managers and the like mark content as not for clipboard monitors.
 constexpr const char* kExcludedFormats[] = {"ExcludeClipboardContentFromMonitorProcessing",
@@ -28,7 +27,10 @@ TForm_Main::TForm_Main(MainWindowEnvironment env) : env_(std::move(env)) {
     Pictures.Listen([this](int slot) { OwnPictureChanged(slot); });
 }
 
-TForm_Main::~TForm_Main() = default;
+TForm_Main::~TForm_Main() {
+    // Its handlers run while the whole window object is alive: the chain and the tray are left.
+    Destroy();
+}
 
 // ---- routines ----
 
@@ -73,6 +75,11 @@ void TForm_Main::FormShow() {
     Convert(true);
     ShowDefaults(true);
     if (Edit_Van.CanFocus()) Edit_Van.SetFocus();
+    if (!started_) {
+        started_ = true;
+        // Before the window is first painted; into the tray with SysteemLade (see WM_SIZE).
+        if (Rec.Minimalizeren) ShowWindow(Handle(), SW_MINIMIZE);
+    }
 }
 
 void TForm_Main::FormClose() {
@@ -83,7 +90,9 @@ void TForm_Main::SaveOnce() {
     if (saved_ || env_.cleanupRun || !env_.registry) return;
     saved_ = true;
     // A registry that cannot be written must not keep the program from ending.
-    SaveSettings(Rec, *env_.registry, {.top = Top(), .left = Left()});
+    // Where the window comes back to, also when it is minimised or in the tray now.
+    const RECT normal = NormalBounds();
+    SaveSettings(Rec, *env_.registry, {.top = normal.top, .left = normal.left});
 }
 
 UINT TForm_Main::ActivateMessage() {
@@ -109,9 +118,6 @@ std::optional<LRESULT> TForm_Main::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
             break;
         case kClipboardFlagMessage:
             SetClipboardNumber(ClipboardWatch::IsNumber(ReadClipboardNotice(), env_.separators));
-            return 0;
-        case kStartMinimisedMessage:
-            ShowWindow(Handle(), SW_MINIMIZE);
             return 0;
     }
     if (msg == ActivateMessage()) {

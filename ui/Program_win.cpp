@@ -49,9 +49,7 @@ bool AnotherCopyRuns(win::Handle<MutexTraits>& mutex) {
     return true;
 }
 
-}  // namespace
-
-int RunProgram() {
+int Run() {
     EnsureExtendedPrecision();
     win::Handle<MutexTraits> running;
     if (AnotherCopyRuns(running)) return 0;
@@ -80,8 +78,23 @@ int RunProgram() {
     TFormEigenMunt eigenMunt(main.Rec, main.Pictures);
     if (!eigenMunt.CreateEigenMunt()) return 1;
     const int code = win::Application::Run(main);
-    // The result list is destroyed first: nothing may reach it from the main window then.
+    // The windows go while every object is whole, the main window last: nothing it does at
+    // its end reaches the result list.
     main.SetResultSink(nullptr);
     main.OnLanguageApplied = nullptr;
+    printList.Destroy();
+    main.Destroy();
     return code;
+}
+
+}  // namespace
+
+int RunProgram() {
+    try {
+        return Run();
+    } catch (...) {
+        // Starting failed (the window procedures and the message loop catch their own).
+        win::Application::HandleException();
+        return 1;
+    }
 }

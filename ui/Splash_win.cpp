@@ -41,6 +41,7 @@ bool TForm_Splash::CreateSplash() {
                    .clientHeight = kClientHeight,
                    .border = win::BorderKind::None,
                    .topmost = true,
+                   .taskbarButton = false,  // the taskbar shows Valomat only
                    .name = "Form_Splash"});
 }
 

@@ -8,6 +8,7 @@
 
 class TForm_Splash : public win::Form {
   public:
+    ~TForm_Splash() override { Destroy(); }
     bool CreateSplash();
 
     win::Panel Panel1;

@@ -2,6 +2,9 @@
 
 #include <commctrl.h>
 
+#include <exception>
+#include <new>
+
 #include "win/Form.h"
 #include "win/Text.h"
 #include "win/WindowClasses.h"
@@ -84,14 +87,19 @@ Form* Application::MainForm() {
 }
 
 void Application::Dispatch(MSG& msg) {
-    // Dialog navigation (Tab, Shift+Tab, arrows between buttons, default button) works in the
-    // form that holds the message's window.
-    if (msg.hwnd) {
-        HWND root = ::GetAncestor(msg.hwnd, GA_ROOT);
-        if (root && Form::FromHandle(root) && ::IsDialogMessageW(root, &msg)) return;
+    try {
+        // Dialog navigation (Tab, Shift+Tab, arrows between buttons, default button) works in
+        // the form that holds the message's window.
+        if (msg.hwnd) {
+            HWND root = ::GetAncestor(msg.hwnd, GA_ROOT);
+            if (root && Form::FromHandle(root) && ::IsDialogMessageW(root, &msg)) return;
+        }
+        ::TranslateMessage(&msg);
+        ::DispatchMessageW(&msg);
+    } catch (...) {
+        // Our window procedures catch their own; this is the last place before the loop.
+        HandleException();
     }
-    ::TranslateMessage(&msg);
-    ::DispatchMessageW(&msg);
 }
 
 int Application::Run(Form& form) {
@@ -134,6 +142,29 @@ void Application::Terminate() {
 
 bool Application::Terminated() {
     return terminated;
+}
+
+void Application::HandleException() noexcept {
+    // The box runs a message loop of its own; an error that follows from the one on screen
+    // (a paint that fails every time) would open box after box: one is shown at a time.
+    static bool showing = false;
+    if (showing) return;
+    showing = true;
+    try {
+        try {
+            throw;
+        } catch (const std::bad_alloc&) {
+            ShowError("Out of memory.");
+        } catch (const std::exception& e) {
+            ShowError(e.what());
+        } catch (...) {
+            ShowError("Unknown error.");
+        }
+    } catch (...) {
+        // Showing the text failed too (no memory for it): a box that needs nothing of ours.
+        ::MessageBoxW(nullptr, L"Error", nullptr, MB_OK | MB_ICONERROR | MB_TASKMODAL);
+    }
+    showing = false;
 }
 
 void Application::ShowError(std::string_view message) {

@@ -33,6 +33,9 @@ class Application {
 
     // The general error message box, captioned with the title.
     static void ShowError(std::string_view message);
+    // Shows the exception being handled (call it in a catch block) with ShowError. The window
+    // procedures and the message loops catch every exception with it, so the program goes on.
+    static void HandleException() noexcept;
 };
 
 }  // namespace win

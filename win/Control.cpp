@@ -188,7 +188,7 @@ LRESULT CALLBACK Control::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp
                                        DWORD_PTR data) {
     auto* control = reinterpret_cast<Control*>(data);
     if (!control || control->hwnd_ != hwnd) return ::DefSubclassProc(hwnd, msg, wp, lp);
-    return control->HandleSubclassed(msg, wp, lp);
+    return detail::Guarded([&] { return control->HandleSubclassed(msg, wp, lp); });
 }
 
 LRESULT Control::HandleSubclassed(UINT msg, WPARAM wp, LPARAM lp) {

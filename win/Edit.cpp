@@ -16,6 +16,7 @@ bool Edit::Create(const EditParams& params) {
     // The designed text is there before any handler is attached: creation runs no OnChange.
     if (!CreateWindowFor(common, L"EDIT", style, exStyle, params.text)) return false;
     if (params.maxLength > 0) ::SendMessageW(Handle(), EM_SETLIMITTEXT, params.maxLength, 0);
+    AutoSelect = params.autoSelect;
     return true;
 }
 
@@ -83,6 +84,8 @@ std::optional<LRESULT> Edit::ReflectCommand(int, int code) {
             if (!settingText_ && OnChange) OnChange();
             return 0;
         case EN_SETFOCUS:
+            // A click puts the caret where it was made.
+            if (AutoSelect && !mouseDown_) SelectAll();
             if (OnEnter) OnEnter();
             return 0;
         case EN_KILLFOCUS:
@@ -100,6 +103,13 @@ HBRUSH Edit::ReflectCtlColor(HDC dc) {
 }
 
 std::optional<LRESULT> Edit::WindowMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN || msg == WM_MBUTTONDOWN) {
+        // The box takes the focus inside its own handling of the click.
+        mouseDown_ = true;
+        const LRESULT result = DefaultProc(msg, wp, lp);
+        mouseDown_ = false;
+        return result;
+    }
     if (msg == WM_CHAR && OnKeyPress) {
         auto key = static_cast<wchar_t>(wp);
         OnKeyPress(key);

@@ -16,6 +16,9 @@ struct EditParams {
     TextAlign alignment = TextAlign::Left;
     bool border = true;
     int maxLength = 0;  // 0: no limit of ours
+    // Selects the whole text whenever the box gets the focus other than by a mouse click, as
+    // a dialog's box tabbed into does, so typing replaces it.
+    bool autoSelect = false;
 };
 
 class Edit : public Control {
@@ -41,8 +44,9 @@ class Edit : public Control {
     void PasteFromClipboard();
 
     std::function<void()> OnChange;  // text changed, by the user or by SetText
-    std::function<void()> OnEnter;   // got the focus
-    std::function<void()> OnExit;    // lost the focus
+    bool AutoSelect = false;
+    std::function<void()> OnEnter;  // got the focus (after AutoSelect's selection)
+    std::function<void()> OnExit;   // lost the focus
     // Every typed character (after the form's key preview); set key to 0 to swallow it.
     // Enter (13) arrives here too, even inside the dialog navigation of the message loop.
     std::function<void(wchar_t& key)> OnKeyPress;
@@ -55,6 +59,7 @@ class Edit : public Control {
 
   private:
     bool settingText_ = false;
+    bool mouseDown_ = false;  // a mouse button is going down on the box
 };
 
 }  // namespace win

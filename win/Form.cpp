@@ -31,7 +31,7 @@ LRESULT CALLBACK FormWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         form->tooltip_ = nullptr;
         return ::DefWindowProcW(hwnd, msg, wp, lp);
     }
-    return form->HandleMessage(msg, wp, lp);
+    return Guarded([&] { return form->HandleMessage(msg, wp, lp); });
 }
 
 }  // namespace detail
@@ -108,7 +108,8 @@ bool Form::Create(const FormParams& params) {
     KeyPreview = params.keyPreview;
 
     const Styles s = StylesFor(params.border);
-    const DWORD exStyle = s.exStyle | WS_EX_CONTROLPARENT | (params.topmost ? WS_EX_TOPMOST : 0);
+    const DWORD exStyle = s.exStyle | WS_EX_CONTROLPARENT | (params.topmost ? WS_EX_TOPMOST : 0) |
+                          (params.taskbarButton ? 0 : WS_EX_TOOLWINDOW);
     const DWORD style = s.style | WS_CLIPCHILDREN;
     const SIZE size = OuterSize(nullptr, style, exStyle, params.clientWidth, params.clientHeight);
     int x = params.left;
@@ -303,6 +304,23 @@ void Form::SetClientSize(int width, int height) {
 RECT Form::Bounds() const {
     RECT r{};
     if (hwnd_) ::GetWindowRect(hwnd_, &r);
+    return r;
+}
+
+RECT Form::NormalBounds() const {
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof(placement);
+    if (!hwnd_ || !::GetWindowPlacement(hwnd_, &placement)) return Bounds();
+    RECT r = placement.rcNormalPosition;
+    // Workspace coordinates, except for tool windows: they start at the work area's corner.
+    if (!(::GetWindowLongPtrW(hwnd_, GWL_EXSTYLE) & WS_EX_TOOLWINDOW)) {
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof(monitor);
+        if (::GetMonitorInfoW(::MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &monitor)) {
+            ::OffsetRect(&r, monitor.rcWork.left - monitor.rcMonitor.left,
+                         monitor.rcWork.top - monitor.rcMonitor.top);
+        }
+    }
     return r;
 }
 

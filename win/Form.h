@@ -57,7 +57,8 @@ struct FormParams {
     bool centred = true;  // on the work area of the primary screen; else at (left, top)
     int left = 0;
     int top = 0;
-    Form* owner = nullptr;  // an owned window stays above its owner and has no taskbar button
+    Form* owner = nullptr;      // an owned window stays above its owner and has no taskbar button
+    bool taskbarButton = true;  // false: a tool window, which the taskbar leaves out
     FontSpec font{};
     Colour colour = clBtnFace;
     bool keyPreview = false;
@@ -112,6 +113,9 @@ class Form : public Container {
     void SetClientWidth(int width) { SetClientSize(width, ClientHeight()); }
     void SetClientHeight(int height) { SetClientSize(ClientWidth(), height); }
     RECT Bounds() const;
+    // The bounds the window has when it is neither minimised nor maximised, also while it is
+    // minimised or hidden (where Bounds is somewhere off the screen).
+    RECT NormalBounds() const;
     int Left() const { return Bounds().left; }
     int Top() const { return Bounds().top; }
     int Width() const;

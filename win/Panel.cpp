@@ -47,8 +47,10 @@ std::optional<LRESULT> ContainerControl::WindowMessage(UINT msg, WPARAM wp, LPAR
 namespace detail {
 
 LRESULT CALLBACK ContainerWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (auto reflected = ReflectToControl(hwnd, msg, wp, lp)) return *reflected;
-    return ::DefWindowProcW(hwnd, msg, wp, lp);
+    return Guarded([&] {
+        if (auto reflected = ReflectToControl(hwnd, msg, wp, lp)) return *reflected;
+        return ::DefWindowProcW(hwnd, msg, wp, lp);
+    });
 }
 
 }  // namespace detail

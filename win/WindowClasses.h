@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "win/Application.h"
+
 namespace win::detail {
 
 inline constexpr wchar_t kFormClass[] = L"ValomatForm";
@@ -14,5 +16,17 @@ ATOM FormAtom();
 ATOM ContainerAtom();
 LRESULT CALLBACK FormWindowProc(HWND, UINT, WPARAM, LPARAM);
 LRESULT CALLBACK ContainerWindowProc(HWND, UINT, WPARAM, LPARAM);
+
+// Runs the work of a window procedure. An exception must not cross into Windows: it is shown
+// as the application's error and the message counts as handled.
+template <typename Work>
+LRESULT Guarded(Work&& work) noexcept {
+    try {
+        return work();
+    } catch (...) {
+        Application::HandleException();
+        return 0;
+    }
+}
 
 }  // namespace win::detail

@@ -24,11 +24,16 @@ e2e_fresh() {
   valomat_fresh_prefix "$E2E_DIR/prefix"
 }
 
-# e2e_start EXE [ARGS...]: starts the program and waits for its main window.
-e2e_start() {
+# e2e_launch EXE [ARGS...]: starts the program without waiting for a window.
+e2e_launch() {
   local exe=$1; shift
   wine "$exe" "$@" >"$E2E_DIR/wine.log" 2>&1 &
   VALOMAT_PID=$!
+}
+
+# e2e_start EXE [ARGS...]: starts the program and waits for its main window.
+e2e_start() {
+  e2e_launch "$@"
   VALOMAT_WIN=""
   local t0; t0=$(date +%s%N)
   for _ in $(seq 300); do
@@ -40,31 +45,50 @@ e2e_start() {
   [ -n "$VALOMAT_WIN" ] || { echo "main window did not appear"; cat "$E2E_DIR/wine.log"; return 1; }
 }
 
-# e2e_focus [DX DY]: clicks into the main window (by default on the amount box), which gives it
-# the keyboard focus as it would on a desktop.
+# e2e_focus [DX DY]: clicks into the main window at DX DY of its client area (by default on the
+# amount box), which gives it the keyboard focus as it would on a desktop.
 e2e_focus() {
   local X Y WIDTH HEIGHT SCREEN WINDOW
   eval "$(xdotool getwindowgeometry --shell "$VALOMAT_WIN")"
-  xdotool mousemove $((X + ${1:-60})) $((Y + ${2:-50})) click 1
+  # Wine draws the frame inside the window: a border each side of the 326-pixel client area,
+  # and the caption above.
+  local border=$(((WIDTH - 326) / 2))
+  xdotool mousemove $((X + border + ${1:-60})) $((Y + border + E2E_CAPTION + ${2:-50})) click 1
   sleep 0.3
 }
+E2E_CAPTION=19  # Wine's caption height (SM_CYCAPTION) in a fresh prefix
 
-# e2e_close: Alt+F4 on the main window; waits for the process to end.
+# e2e_focus_toolbar: activates the main window on its tool bar right of the last button, where
+# no command sits and no other window of ours (the result list is centred lower down) covers it;
+# the focus goes back to the control that had it.
+e2e_focus_toolbar() {
+  e2e_focus 318 18
+}
+
+# e2e_close: Alt+F4 on the main window; waits for the process and every other Wine process
+# of the prefix to end.
 e2e_close() {
-  # The tool bar right of its last button: no command there, and no other window of ours
-  # (the result list is centred lower down) covers it.
-  e2e_focus 318 20
+  e2e_exit && wineserver -w
+}
+
+# e2e_exit: Alt+F4 on the main window; waits for the program to end.
+e2e_exit() {
+  e2e_focus_toolbar
   xdotool key alt+F4
+  e2e_wait_exit
+}
+
+# e2e_wait_exit: waits up to 15 s for the program to end.
+e2e_wait_exit() {
   for _ in $(seq 300); do
     kill -0 "$VALOMAT_PID" 2>/dev/null || break
     sleep 0.05
   done
   if kill -0 "$VALOMAT_PID" 2>/dev/null; then
-    echo "program did not end after Alt+F4"; kill "$VALOMAT_PID"; return 1
+    echo "program did not end"; kill "$VALOMAT_PID"; return 1
   fi
   wait "$VALOMAT_PID" 2>/dev/null || true
   VALOMAT_PID=""
-  wineserver -w
 }
 
 # reg_snapshot: reads the whole program key once (each wine start costs time).
@@ -104,4 +128,27 @@ reg_count() {
     insec && /REG_/ { c++ }
     END { print c + 0 }
   ' "$E2E_REG"
+}
+
+# e2e_until SECONDS COMMAND...: runs COMMAND every 50 ms until it succeeds; fails after SECONDS.
+e2e_until() {
+  local tries=$(($1 * 20)); shift
+  for _ in $(seq "$tries"); do
+    "$@" && return 0
+    sleep 0.05
+  done
+  return 1
+}
+
+# e2e_clipboard_is TEXT: the clipboard holds exactly TEXT.
+e2e_clipboard_is() {
+  [ "$(timeout 2 xclip -o -selection clipboard 2>/dev/null)" = "$1" ]
+}
+
+# yes_no COMMAND...: "yes" when COMMAND succeeds, else "no".
+yes_no() { "$@" && echo yes || echo no; }
+
+# e2e_visible NAME: the first visible window whose whole name is NAME (empty when none).
+e2e_visible() {
+  xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 || true
 }

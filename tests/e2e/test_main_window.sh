@@ -17,15 +17,19 @@ check "screenshot shows a drawn window" yes "$([ "$colours" -gt 20 ] && echo yes
 splash=$(xdotool search --onlyvisible --name '^Valomat$' | wc -l)
 check "only the main window is left after the splash" 1 "$splash"
 
-# The amount box has the focus: type over its text, commit with Enter, copy the result.
-e2e_focus
-xdotool key ctrl+a
+# The amount box has the focus with its text selected: typing replaces the "0". The window is
+# activated on the tool bar (a click into the box would place the caret instead). Enter commits
+# and moves to the result, which is copied; Enter there goes back to the amount, selected again.
+printf '' | xclip -selection clipboard >/dev/null 2>&1  # xclip stays behind: not on our output
+e2e_focus_toolbar
 xdotool type --delay 30 '100'
+xdotool key Return ctrl+c
+check "typing 100 after the start converts 100 BEF" yes "$(yes_no e2e_until 5 e2e_clipboard_is 2,48)"
 xdotool key Return
-sleep 0.3
-xdotool key ctrl+c
-sleep 0.5
-check "converted 100 BEF in euro" "2,48" "$(xclip -o -selection clipboard 2>/dev/null)"
+xdotool type --delay 30 '250'
+xdotool key Return ctrl+c
+check "250 typed after Enter from the result replaces the amount" yes \
+  "$(yes_no e2e_until 5 e2e_clipboard_is 6,20)"
 
 e2e_close
 reg_snapshot

@@ -11,13 +11,11 @@ sleep 1.5  # the splash has gone by now
 # The result-list button of the main window, in its client area.
 PRINTLIST_X=190 PRINTLIST_Y=16
 
-e2e_focus
+# Typing replaces the selected amount: from the start, and after Enter from the result box.
+e2e_focus_toolbar
 for amount in 100 2500; do
-  xdotool key ctrl+a
   xdotool type --delay 30 "$amount"
-  xdotool key Return
-  sleep 0.3
-  e2e_focus
+  xdotool key Return Return  # commits, then back to the amount box
 done
 e2e_focus "$PRINTLIST_X" "$PRINTLIST_Y"
 

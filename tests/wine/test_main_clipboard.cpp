@@ -8,6 +8,7 @@
 
 #include "ui/Main_win.h"
 #include "wine/clipboard_copy.h"
+#include "wine/shell_window.h"
 #include "win/Application.h"
 #include "win/Clipboard.h"
 #include "win/Text.h"
@@ -150,6 +151,24 @@ TEST_F(MainClipboardTest, MinimisingWithTheTraySettingHidesTheWindowAndTheTrayBr
     EXPECT_TRUE(IsWindowVisible(main->Handle()));
     EXPECT_FALSE(IsIconic(main->Handle()));
     EXPECT_FALSE(main->InTray());
+}
+
+TEST_F(MainClipboardTest, AtItsEndTheWindowLeavesTheChainAndTheTray) {
+    testing_shell::ShellWindow tool;  // a clipboard tool that was there before
+    tool.Join();
+    Open();
+    main->Rec.SysteemLade = true;
+    ShowWindow(main->Handle(), SW_MINIMIZE);
+    Pump();
+    const HWND window = main->Handle();
+    const bool inTray = main->InTray();
+    main.reset();
+    tool.notices = 0;
+    Copy(L"after");
+    EXPECT_EQ(tool.notices, 1);
+    if (inTray) {
+        EXPECT_FALSE(testing_shell::IconExists(window, 1));
+    }
 }
 
 TEST_F(MainClipboardTest, MinimisingWithoutTheTraySettingKeepsTheTaskbarButton) {

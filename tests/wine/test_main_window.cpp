@@ -3,20 +3,27 @@
 #include <windows.h>
 
 #include <memory>
+#include <new>
 #include <string>
 #include <vector>
 
 #include "core/SettingsStore.h"
 #include "ui/Main_win.h"
+#include "ui/Splash_win.h"
 #include "win/Application.h"
 #include "win/Text.h"
+#include "wine/message_box.h"
 
 namespace {
 
 struct RecordingSink : ResultSink {
     std::vector<std::string> entries;
     int shown = 0;
-    void AppendEntry(const std::string& entry) override { entries.push_back(entry); }
+    bool outOfMemory = false;  // the result list cannot grow
+    void AppendEntry(const std::string& entry) override {
+        if (outOfMemory) throw std::bad_alloc();
+        entries.push_back(entry);
+    }
     void ShowResults() override { ++shown; }
 };
 
@@ -80,6 +87,23 @@ TEST_F(MainWindowTest, TypingConvertsAtEveryKeystrokeButRecordsNothing) {
     Type(main->Edit_Van, L"100");
     EXPECT_EQ(main->Edit_Naar.Text(), "2,48");  // BEF to EURO by default
     EXPECT_TRUE(sink.entries.empty());
+}
+
+TEST_F(MainWindowTest, TypingReplacesTheAmountWheneverTheBoxGetsTheFocusByKeyboard) {
+    Open();
+    Type(main->Edit_Van, L"100");  // right after the start
+    EXPECT_EQ(main->Edit_Van.Text(), "100");
+    PressEnter(main->Edit_Van);
+    PressEnter(main->Edit_Naar);  // back to the amount box
+    Type(main->Edit_Van, L"250");
+    EXPECT_EQ(main->Edit_Van.Text(), "250");
+    EXPECT_EQ(main->Edit_Naar.Text(), "6,20");
+    // A click puts the caret where it was made, for mending the amount.
+    PressEnter(main->Edit_Van);
+    SendMessageW(main->Edit_Van.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 5));
+    SendMessageW(main->Edit_Van.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(100, 5));
+    Type(main->Edit_Van, L"0");
+    EXPECT_EQ(main->Edit_Van.Text(), "2500");
 }
 
 TEST_F(MainWindowTest, ForeignSeparatorIsReplacedAtOnceWithTheCaretKept) {
@@ -260,9 +284,94 @@ TEST_F(MainWindowTest, ClosingSavesTheSettingsAndACleanupRunDoesNot) {
 TEST_F(MainWindowTest, EndOfTheWindowsSessionSavesTheSettings) {
     Open();
     main->Rec.Weergave = 2;
+    // A session end that another program called off saves nothing yet.
+    EXPECT_TRUE(SendMessageW(main->Handle(), WM_QUERYENDSESSION, 0, 0));
+    SendMessageW(main->Handle(), WM_ENDSESSION, FALSE, 0);
+    EXPECT_EQ(registry.Get("Software\\ZT\\Valomat\\Algemeen", "Weergave")->bytes[0], 1);
     SendMessageW(main->Handle(), WM_QUERYENDSESSION, 0, 0);
     SendMessageW(main->Handle(), WM_ENDSESSION, TRUE, 0);
     EXPECT_EQ(registry.Get("Software\\ZT\\Valomat\\Algemeen", "Weergave")->bytes[0], 2);
+}
+
+TEST_F(MainWindowTest, ThePositionSavedIsTheNormalOneAlsoWhenMinimised) {
+    struct Case {
+        bool tray;
+        int left;
+        int top;
+    };
+    for (const Case c : {Case{false, 100, 200}, Case{true, 150, 250}}) {
+        SCOPED_TRACE(c.tray ? "in the tray" : "on the taskbar");
+        Open();
+        main->Rec.SysteemLade = c.tray;
+        main->SetPosition(c.left, c.top);
+        ShowWindow(main->Handle(), SW_MINIMIZE);
+        Pump();
+        main->Close();
+        Pump();
+        auto position = [&](const char* name) {
+            auto value = registry.Get("Software\\ZT\\Valomat\\Positie", name);
+            return value ? static_cast<int>(value->bytes[0] | value->bytes[1] << 8) : -1;
+        };
+        EXPECT_EQ(position("Links"), c.left);
+        EXPECT_EQ(position("Boven"), c.top);
+        main.reset();
+    }
+}
+
+TEST_F(MainWindowTest, StartMinimisedGoesToTheTaskbarOrTheTrayAndOpenBringsItBack) {
+    for (bool tray : {false, true}) {
+        SCOPED_TRACE(tray ? "tray" : "taskbar");
+        registry.Put("Software\\ZT\\Valomat\\Algemeen", "Minimalizeren",
+                     {RegKind::Integer, {1, 0, 0, 0}});
+        registry.Put("Software\\ZT\\Valomat\\Algemeen", "SysteemLade",
+                     {RegKind::Integer, {static_cast<std::uint8_t>(tray), 0, 0, 0}});
+        Open();
+        EXPECT_TRUE(IsIconic(main->Handle()));
+        EXPECT_EQ(main->InTray(), tray);
+        EXPECT_EQ(IsWindowVisible(main->Handle()) != FALSE, !tray);
+        main->Menu_ST_OpenClick();
+        Pump();
+        EXPECT_TRUE(IsWindowVisible(main->Handle()));
+        EXPECT_FALSE(IsIconic(main->Handle()));
+        EXPECT_FALSE(main->InTray());
+        main.reset();
+    }
+}
+
+TEST_F(MainWindowTest, AFailingHandlerIsReportedAndTheProgramGoesOnAndSavesAtTheEnd) {
+    Open();
+    ClearAmount();
+    Type(main->Edit_Van, L"100");
+    sink.outOfMemory = true;
+    {
+        testing_message_box::Answerer answerer;
+        PressEnter(main->Edit_Van);
+        ASSERT_EQ(answerer.Boxes().size(), 1u);
+        EXPECT_EQ(answerer.Boxes()[0].caption, "Valomat");
+        EXPECT_EQ(answerer.Boxes()[0].text, "Out of memory.");
+    }
+    sink.outOfMemory = false;
+    ClearAmount();
+    Type(main->Edit_Van, L"200");
+    EXPECT_EQ(main->Edit_Naar.Text(), "4,96");
+    main->Rec.Weergave = 3;
+    main->Close();
+    Pump();
+    EXPECT_EQ(registry.Get("Software\\ZT\\Valomat\\Algemeen", "Weergave")->bytes[0], 3);
+}
+
+TEST(SplashWindow, HasNoTaskbarButton) {
+    win::Application::Initialize("Valomat");
+    TForm_Splash splash;
+    ASSERT_TRUE(splash.CreateSplash());
+    splash.Show();
+    // The taskbar shows a visible window that no other owns and that is not a tool window,
+    // and any window marked as an application window.
+    const LONG_PTR exStyle = GetWindowLongPtrW(splash.Handle(), GWL_EXSTYLE);
+    const bool owned = GetWindow(splash.Handle(), GW_OWNER) != nullptr;
+    EXPECT_FALSE(exStyle & WS_EX_APPWINDOW);
+    EXPECT_TRUE(owned || (exStyle & WS_EX_TOOLWINDOW));
+    EXPECT_TRUE(IsWindowVisible(splash.Handle()));
 }
 
 TEST_F(MainWindowTest, CopyPutsTheActiveBoxOnTheClipboard) {

@@ -2,6 +2,7 @@
 // Windows delivers them, also through the dialog navigation of the message loop.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "win/Label.h"
 #include "win/Panel.h"
 #include "win/Text.h"
+#include "wine/message_box.h"
 
 #include <commctrl.h>
 
@@ -97,6 +99,45 @@ TEST_F(FormWithEdits, TypedCharactersRunOnChange) {
     SendMessageW(first.Handle(), WM_CHAR, L'7', 1);
     EXPECT_EQ(changes, 1);
     EXPECT_EQ(first.Text(), "7");
+}
+
+TEST_F(FormWithEdits, AutoSelectSelectsAllUnlessTheFocusComesByAMouseClick) {
+    first.AutoSelect = true;
+    first.SetText("1234");
+    second.SetFocus();
+    first.SetFocus();  // Enter from another box, or the start
+    EXPECT_EQ(first.SelStart(), 0);
+    EXPECT_EQ(first.SelLength(), 4);
+
+    second.SetFocus();
+    first.SetSel(1, 0);
+    // A click on the box puts the caret where it was made: at the end, right of the text.
+    SendMessageW(first.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 5));
+    SendMessageW(first.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(100, 5));
+    EXPECT_EQ(GetFocus(), first.Handle());
+    EXPECT_EQ(first.SelStart(), 4);
+    EXPECT_EQ(first.SelLength(), 0);
+}
+
+TEST_F(FormWithEdits, AnExceptionInAHandlerIsShownAndTheFormGoesOn) {
+    first.OnChange = [&] {
+        if (first.Text() == "x") throw std::runtime_error("kapot");
+        events.push_back(first.Text());
+    };
+    first.SetFocus();
+    first.SelectAll();
+    testing_message_box::Answerer answerer;
+    SendMessageW(first.Handle(), WM_CHAR, L'x', 1);
+    ASSERT_EQ(answerer.Boxes().size(), 1u);
+    EXPECT_EQ(answerer.Boxes()[0].caption, "Valomat test");
+    EXPECT_EQ(answerer.Boxes()[0].text, "kapot");
+    // Through the message loop as well, and the form goes on working.
+    first.SelectAll();
+    PostMessageW(first.Handle(), WM_CHAR, L'x', 1);
+    PostMessageW(first.Handle(), WM_CHAR, L'7', 1);
+    Pump();
+    EXPECT_EQ(answerer.Boxes().size(), 2u);
+    EXPECT_EQ(events, (std::vector<std::string>{"x7"}));
 }
 
 TEST_F(FormWithEdits, FocusChangesRunExitAndEnterInsideSetFocus) {
