@@ -95,7 +95,7 @@ class Server {
         wchar_t temp[MAX_PATH]{};
         ::GetTempPathW(MAX_PATH, temp);
         static int serial = 0;
-        folder_ = std::wstring(temp) + L"valomat-http-" + std::to_wstring(::GetCurrentProcessId()) +
+        folder_ = std::wstring(temp) + L"valomat-srv-" + std::to_wstring(::GetCurrentProcessId()) +
                   L"-" + std::to_wstring(++serial);
         ::CreateDirectoryW(folder_.c_str(), nullptr);
         ::CreateDirectoryW(Root().c_str(), nullptr);
@@ -110,6 +110,8 @@ class Server {
 
     // False outside Wine: the tests skip then.
     bool Usable() const { return !unixFolder_.empty(); }
+    // A temporary folder of the test's own, removed at the end.
+    const std::wstring& Folder() const { return folder_; }
     // The folder that the file server serves.
     std::wstring Root() const { return folder_ + L"\\root"; }
     void Put(const std::wstring& name, const std::string& bytes) const {
