@@ -7,6 +7,7 @@
 
 #include "components/ztLinkora_win.h"
 #include "wine/local_http.h"
+#include "wine/screenshot.h"
 #include "win/Application.h"
 #include "win/Folders.h"
 #include "win/Shell.h"
@@ -106,6 +107,8 @@ TEST_F(LinkoraTest, FetchedFileFillsTheTreeAndFailuresKeepThePreviousCopy) {
     EXPECT_EQ(Status(), "");
     EXPECT_EQ(Dialog().CopyPath(), copyFolder + "Linkora_Eng.inf");
     EXPECT_EQ(CopyBytes(), kLinks) << "a good file becomes the local copy";
+    SendMessageW(Dialog().TreeViewDirect.Handle(), WM_MOUSEMOVE, 0, 0);  // no hot node
+    testshot::Save(Dialog().Handle(), "directory");
 
     // The server now sends an error page with a good status: the copy stays as it was.
     server.Put(L"Linkora_Eng.inf", "<html><title>404 Not Found</title>\r\n</html>\r\n");
@@ -209,6 +212,21 @@ TEST_F(LinkoraTest, WindowSizeAndInformationButton) {
     linkora.ShowDirectory();
     EXPECT_TRUE(Dialog().SpeedButtonInfo.Visible());
     EXPECT_EQ(Dialog().SpeedButtonInfo.Hint(), "Links chosen by the maker.");
+}
+
+TEST(LinkoraCopyFolder, ProgramFolderOrTheUsersOwn) {
+    EXPECT_FALSE(win::CanWriteIn("C:\\no such folder\\"));
+    const std::string own = win::LocalAppDataFolder("Valomat");
+    ASSERT_FALSE(own.empty());
+    EXPECT_TRUE(own.ends_with("\\Valomat\\")) << own;
+    EXPECT_TRUE(win::CanWriteIn(own));
+    // The tests run from a folder they can write: the copy lives beside the program.
+    ASSERT_TRUE(win::CanWriteIn(win::ProgramFolder()));
+    TztLinkora linkora;
+    ASSERT_TRUE(linkora.Create());
+    linkora.URL = "https://www.valomat.example/Linkora_Eng.inf";
+    linkora.Dialog().Configure({.url = linkora.URL});
+    EXPECT_EQ(linkora.Dialog().CopyPath(), win::ProgramFolder() + "Linkora_Eng.inf");
 }
 
 }  // namespace
