@@ -2,7 +2,7 @@
 # Installs the Debian packages that building, running and testing Valomat need, if missing.
 set -euo pipefail
 packages=(cmake make g++ googletest libbenchmark-dev g++-mingw-w64-x86-64-posix
-          wine wine64 xvfb xclip xdotool imagemagick xauth procps ${VALOMAT_EXTRA_PACKAGES:-})
+          wine wine64 fonts-wine xvfb xclip xdotool imagemagick xauth procps ${VALOMAT_EXTRA_PACKAGES:-})
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

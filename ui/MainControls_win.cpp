@@ -179,7 +179,8 @@ void TForm_Main::CreateConvertPanel() {
                                   .y = kVanTop - 1,
                                   .width = kCalculatorSize,
                                   .height = kCalculatorSize,
-                                  .glyph = MenuPictureOf(MenuPicture::Calculator)});
+                                  .glyph = MenuPictureOf(MenuPicture::Calculator),
+                                  .showCaption = false});
     SpeedButtonCalculator.OnClick = [this] { SpeedButtonCalculatorClick(); };
     Image_Van.Create({.parent = &Panel_Convert,
                       .name = "Image_Van",

@@ -25,6 +25,7 @@ constexpr const char* kExcludedFormats[] = {"ExcludeClipboardContentFromMonitorP
 }  // namespace
 
 TForm_Main::TForm_Main(MainWindowEnvironment env) : env_(std::move(env)) {
+    ztCalculator1.Seps = env_.separators;
     for (int slot = 1; slot <= 20; ++slot) flags_.push_back(SmallFlag(slot));
 }
 
@@ -340,6 +341,8 @@ void TForm_Main::ApplyLanguage() {
     ToolButton_Exit.SetHint(t.exit);
     Menu_ST_Exit.SetCaption(t.exit);
     SpeedButtonCalculator.SetHint(t.calculator);
+    SpeedButtonCalculator.SetText(t.calculator);  // its name for screen readers
+    ztCalculator1.Language = static_cast<TztLanguage>(Rec.Taal);
     Menu_ST_Open.SetCaption(t.open);
     // The rows show the slot their label's Tag holds.
     for (win::Label& label : Label_Munt) {
@@ -436,9 +439,8 @@ void TForm_Main::ToolButton_PrintListClick() {
     if (results_) results_->ShowResults();
 }
 
-// The options dialog and the calculator come with their own windows.
+// The options dialog comes with its own window.
 void TForm_Main::ToolButton_OptionsClick() {}
-void TForm_Main::SpeedButtonCalculatorClick() {}
 
 void TForm_Main::ToolButton_InfoClick() {
     ShowAboutBox(this, Rec.Taal);
@@ -450,4 +452,13 @@ void TForm_Main::ToolButton_InfoClick() {
 
 void TForm_Main::Menu_ST_InfoClick() {
     ShowAboutBox(this, Rec.Taal);
+}
+
+// An amount that does not read as a number gives the calculator 0; OK's number starts the live
+// conversion.
+void TForm_Main::SpeedButtonCalculatorClick() {
+    ztCalculator1.Value = ParseAmount(Edit_Van.Text(), env_.separators).value_or(0);
+    if (ztCalculator1.Execute()) {
+        Edit_Van.SetText(FormatGeneral(ztCalculator1.Value, env_.separators));
+    }
 }

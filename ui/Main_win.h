@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "components/ztCalculator.h"
 #include "core/AmountFormat.h"
 #include "core/CurrencyTable.h"
 #include "core/RecRec.h"
@@ -116,6 +117,7 @@ class TForm_Main : public win::Form {
     win::MenuItem Menu_Copy, Menu_Paste, Menu_PrintList, Menu_Options, Menu_Convert;
     win::PopupMenu PopupMenu_SystemTray;
     win::MenuItem Menu_ST_Open, Menu_ST_Info, Menu_ST_Exit;
+    TztCalculator ztCalculator1{this};
 
     // The geometry of the list view, measured once the controls exist.
     int ToolBarHeight() const;
