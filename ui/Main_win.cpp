@@ -4,6 +4,7 @@
 
 #include "core/Conversion.h"
 #include "core/SettingsStore.h"
+#include "ui/About_win.h"
 #include "ui/Artwork.h"
 #include "ui/Languages.h"
 #include "ui/MainLayout.h"
@@ -453,9 +454,20 @@ void TForm_Main::ToolButton_PrintListClick() {
     if (results_) results_->ShowResults();
 }
 
-// The options dialog and the About box come with their own windows.
+// The options dialog comes with its own window.
 void TForm_Main::ToolButton_OptionsClick() {}
-void TForm_Main::ToolButton_InfoClick() {}
+
+void TForm_Main::ToolButton_InfoClick() {
+    ShowAboutBox(this, Rec.Taal);
+    // Both currency clicks record the current conversion again, out of sight until the end.
+    const RedrawSuspension suspended(Handle());
+    SpeedButton_Van1Click(nullptr);
+    SpeedButton_Naar1Click(nullptr);
+}
+
+void TForm_Main::Menu_ST_InfoClick() {
+    ShowAboutBox(this, Rec.Taal);
+}
 
 // An amount that does not read as a number gives the calculator 0; OK's number starts the live
 // conversion.

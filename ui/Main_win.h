@@ -130,7 +130,7 @@ class TForm_Main : public win::Form {
     void GoToTray();
     void RestoreWindow();  // from the tray or the taskbar, to the front
     void Menu_ST_OpenClick() { RestoreWindow(); }
-    void Menu_ST_InfoClick() { ToolButton_InfoClick(); }
+    void Menu_ST_InfoClick();
     void Menu_ST_ExitClick() { Close(); }
 
     // Another start of the program asks the running one to come to the front with this.

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <utility>
 
+#include "util/FileNames.h"
+#include "util/TextCodec.h"
 #include "util/zt_html.h"
 
 // ---- Entries ----
@@ -195,78 +197,6 @@ void MoveTo(ResultListState& list, int target) {
 
 // ---- Web page ----
 
-namespace {
-
-// Windows-1252 bytes 0x80..0x9F; the five unassigned ones map to the C1 control of the same
-// value, as Windows itself does.
-constexpr std::array<char16_t, 32> kWindows1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-char32_t Windows1252ToUnicode(unsigned char byte) {
-    if (byte >= 0x80 && byte < 0xA0) return kWindows1252High[byte - 0x80];
-    return byte;
-}
-
-struct Decoded {
-    char32_t c;
-    std::size_t length;
-    bool valid;
-};
-
-Decoded DecodeUtf8At(std::string_view text, std::size_t at) {
-    const auto lead = static_cast<unsigned char>(text[at]);
-    if (lead < 0x80) return {lead, 1, true};
-    const Decoded invalid{Windows1252ToUnicode(lead), 1, false};
-    std::size_t more;
-    char32_t c;
-    char32_t smallest;
-    if ((lead & 0xE0) == 0xC0) {
-        more = 1, c = lead & 0x1F, smallest = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-        more = 2, c = lead & 0x0F, smallest = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-        more = 3, c = lead & 0x07, smallest = 0x10000;
-    } else {
-        return invalid;
-    }
-    if (text.size() - at <= more) return invalid;
-    for (std::size_t k = 1; k <= more; ++k) {
-        const auto next = static_cast<unsigned char>(text[at + k]);
-        if ((next & 0xC0) != 0x80) return invalid;
-        c = (c << 6) | (next & 0x3F);
-    }
-    if (c < smallest || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return invalid;
-    return {c, more + 1, true};
-}
-
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
-}  // namespace
-
-bool IsWindows1252Char(char32_t c) {
-    // The C1 controls in the table only stand in for unassigned bytes; they are no text.
-    if (c <= 0xFF) return c < 0x80 || c >= 0xA0;
-    return std::find(kWindows1252High.begin(), kWindows1252High.end(), c) != kWindows1252High.end();
-}
-
 std::string EscapeHtml(std::string_view utf8, const CharFilter& representable) {
     std::string out;
     out.reserve(utf8.size());
@@ -303,47 +233,8 @@ std::string EscapeHtml(std::string_view utf8, const CharFilter& representable) {
     return out;
 }
 
-namespace {
-
-bool IsBadFileNameChar(unsigned char c) {
-    return c < 0x20 || c == 0x7F ||
-           std::string_view("\\/:*?\"<>|#%").find(static_cast<char>(c)) != std::string_view::npos;
-}
-
-// Names that Windows takes as devices whatever the extension.
-bool IsDeviceName(std::string_view stem) {
-    stem = stem.substr(0, stem.find('.'));
-    while (!stem.empty() && stem.back() == ' ') stem.remove_suffix(1);
-    std::string upper(stem);
-    for (char& c : upper) {
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    }
-    if (upper == "CON" || upper == "PRN" || upper == "AUX" || upper == "NUL" || upper == "CONIN$" ||
-        upper == "CONOUT$") {
-        return true;
-    }
-    const std::string_view name(upper);
-    if (!name.starts_with("COM") && !name.starts_with("LPT")) return false;
-    const std::string_view number = name.substr(3);
-    return (number.size() == 1 && number[0] >= '0' && number[0] <= '9') || number == "\u00B9" ||
-           number == "\u00B2" || number == "\u00B3";
-}
-
-}  // namespace
-
 std::string PictureFileName(std::string_view code) {
-    std::string stem;
-    stem.reserve(code.size());
-    for (const char c : code) stem += IsBadFileNameChar(static_cast<unsigned char>(c)) ? '_' : c;
-    std::string name;
-    if (stem.find_first_not_of(". ") == std::string::npos) {
-        name = "_";
-    } else {
-        if (IsDeviceName(stem)) name = "_";
-        name += stem;
-    }
-    name += ".BMP";
-    return name;
+    return SafeFileName(code, "_") + ".BMP";
 }
 
 namespace {

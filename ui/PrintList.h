@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/RecRec.h"
+#include "util/TextCodec.h"
 
 // ---- Entries ----
 // One conversion is kept as "*from amount*from slot*to amount*to slot*": the amounts as they were
@@ -111,9 +112,6 @@ void MoveTo(ResultListState& list, int target);
 // ---- Web page ----
 
 using CharFilter = std::function<bool(char32_t)>;
-
-// Whether Windows-1252 holds the character.
-bool IsWindows1252Char(char32_t c);
 
 // Text made safe for a cell or an attribute value: & < > " become entity references, and a
 // character that `representable` rejects becomes &#N; so the ANSI page loses nothing. Invalid

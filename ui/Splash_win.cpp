@@ -1,6 +1,7 @@
 #include "ui/Splash_win.h"
 
 #include "ui/Artwork.h"
+#include "ui/Title_win.h"
 
 namespace {
 
@@ -19,18 +20,7 @@ constexpr int kVersionWidth = 65;
 constexpr int kVersionHeight = 41;
 constexpr unsigned kSplashMilliseconds = 1000;
 
-const Colour kTeal = MakeColour(0, 0x80, 0x80);
-const Colour kWhite = MakeColour(0xFF, 0xFF, 0xFF);
-const win::FontSpec kTitleFont{.face = "Arial", .height = -29, .bold = true};
 const win::FontSpec kVersionFont{.face = "Arial", .height = -24, .bold = true, .italic = true};
-
-void DrawTitle(HDC dc, int x, int y, Colour colour) {
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, win::ToColorRef(colour));
-    HGDIOBJ old = SelectObject(dc, win::SharedFont(kTitleFont));
-    TextOutW(dc, x, y, L"Valomat", 7);
-    SelectObject(dc, old);
-}
 
 }  // namespace
 
@@ -54,8 +44,7 @@ void TForm_Splash::CreateControls() {
     // The title is drawn by the panel: two texts that overlap cannot be two windows that
     // each paint their own background. The window's caption carries the same name.
     Panel1.OnPaint = [](HDC dc, const RECT&) {
-        DrawTitle(dc, kTitleLeft + kShadowOffsetX, kTitleTop + kShadowOffsetY, kWhite);
-        DrawTitle(dc, kTitleLeft, kTitleTop, kTeal);
+        DrawProductTitle(dc, kTitleLeft, kTitleTop, kShadowOffsetX, kShadowOffsetY);
     };
     Image1.Create({.parent = &Panel1,
                    .name = "Image1",

@@ -393,4 +393,31 @@ TEST_F(MainWindowTest, CopyPutsTheActiveBoxOnTheClipboard) {
     EXPECT_STREQ(buffer, L"100");
 }
 
+// Clicks OK of the About box once it is up: the box runs its own modal loop inside the click.
+void CALLBACK CloseAboutBox(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND box = FindWindowW(L"ValomatForm", L"Info");
+    if (!box) return;
+    KillTimer(nullptr, timer);
+    if (HWND ok = FindWindowExW(box, nullptr, L"Button", L"&OK")) PostMessageW(ok, BM_CLICK, 0, 0);
+}
+
+TEST_F(MainWindowTest, AboutBoxThenBothCurrencyClicksRecordTheConversion) {
+    Open();
+    ClearAmount();
+    Type(main->Edit_Van, L"100");
+    sink.entries.clear();
+    SetTimer(nullptr, 0, 20, CloseAboutBox);
+    ClickTool(main->ToolButton_Info);
+    EXPECT_EQ(FindWindowW(L"ValomatForm", L"Info"), nullptr) << "the box is freed";
+    // Each click records the current conversion (100 BEF in euro).
+    EXPECT_EQ(sink.entries, (std::vector<std::string>{"*100*2*2,48*1*", "*100*2*2,48*1*"}));
+
+    // From the tray menu the box is only shown.
+    sink.entries.clear();
+    SetTimer(nullptr, 0, 20, CloseAboutBox);
+    main->Menu_ST_InfoClick();
+    EXPECT_EQ(FindWindowW(L"ValomatForm", L"Info"), nullptr);
+    EXPECT_TRUE(sink.entries.empty());
+}
+
 }  // namespace

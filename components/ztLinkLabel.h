@@ -1,0 +1,21 @@
+// What a link label asks the shell to open when it is followed, in the order the label tries:
+//   1. a link with "@" anywhere: "mailto:" + link;
+//   2. a link that starts with "http" (any case): the link as a web address;
+//   3. a viewer program: the viewer, with the link and the extra parameters;
+//   4. else the link itself, opened with its associated program.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "util/ShellRequest.h"
+
+// Nothing for a link that is blank after trimming; the link itself goes untrimmed.
+std::optional<ShellRequest> LinkLabelRequest(std::string_view link, std::string_view viewer,
+                                             std::string_view parameters);
+
+// The folder part of a Windows path, with its trailing "\" (or the drive's ":"), and the part
+// after it.
+std::string ExtractFilePath(std::string_view path);
+std::string ExtractFileName(std::string_view path);

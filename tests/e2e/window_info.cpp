@@ -1,0 +1,41 @@
+// Tells an end-to-end script what a window shows: window_info.exe TITLE prints the window's
+// client size and where the client area starts on the screen ("client 430x271 at 425 376"), then
+// one line per visible child window with text: the text (UTF-8) and the centre of the child on the
+// screen, "text|x|y". Exits with 1 when no such window exists.
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+static void Print(const std::wstring& text) {
+    const int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()),
+                                      nullptr, 0, nullptr, nullptr);
+    std::string bytes(static_cast<std::size_t>(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), bytes.data(), n,
+                        nullptr, nullptr);
+    std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+}
+
+static BOOL CALLBACK Child(HWND child, LPARAM) {
+    wchar_t text[512]{};
+    if (!IsWindowVisible(child) || GetWindowTextW(child, text, 512) <= 0) return TRUE;
+    RECT r{};
+    GetWindowRect(child, &r);
+    Print(std::wstring(text) + L"|" + std::to_wstring((r.left + r.right) / 2) + L"|" +
+          std::to_wstring((r.top + r.bottom) / 2) + L"\n");
+    return TRUE;
+}
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 2) return 2;
+    HWND window = FindWindowW(nullptr, argv[1]);
+    if (!window || !IsWindowVisible(window)) return 1;
+    RECT client{};
+    GetClientRect(window, &client);
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    Print(L"client " + std::to_wstring(client.right) + L"x" + std::to_wstring(client.bottom) +
+          L" at " + std::to_wstring(origin.x) + L" " + std::to_wstring(origin.y) + L"\n");
+    EnumChildWindows(window, Child, 0);
+    return 0;
+}
