@@ -3,6 +3,15 @@
 #include "ui/Options_win.h"
 #include "ui/Print_win.h"
 
+namespace {
+
+// Every change is a round trip to the window system: an unchanged text is left alone.
+void SetText(win::Control& control, std::string_view text) {
+    if (control.Exists() && control.Text() != text) control.SetText(text);
+}
+
+}  // namespace
+
 void TForm_Opties::ApplyLanguage() {
     RecRec& rec = main_.Rec;
     ApplyOptionTexts();
@@ -27,7 +36,7 @@ void TForm_Opties::ApplyLanguage() {
 
 void TForm_Opties::ApplyOptionTexts() {
     const OptionsTexts& t = OptionTexts(main_.Rec.Taal);
-    SetCaption(t.caption);
+    if (Caption() != t.caption) SetCaption(t.caption);
     TabSheet_Algemeen.SetText(t.tabAlgemeen);
     TabSheet_Print.SetText(t.tabPrint);
     TabSheet_VasteMunten.SetText(t.tabVasteMunten);
@@ -60,9 +69,7 @@ void TForm_Opties::ApplyOptionTexts() {
         {&Label_Decimalen2, t.decimalen},
         {&SpeedButtonEigenMunten, t.eigenMunten},
     };
-    for (auto [control, text] : captions) {
-        if (control->Exists()) control->SetText(text);
-    }
+    for (auto [control, text] : captions) SetText(*control, text);
     // Radio items are replaced as a whole, as the language switch has always done.
     if (RadioGroup_SystemTray.Exists()) {
         RadioGroup_SystemTray.SetItems({t.systemTrayItems[0], t.systemTrayItems[1]});
@@ -77,8 +84,8 @@ void TForm_Opties::ApplyMainWindowTexts() {
     TForm_Main& m = main_;
     const RecRec& rec = m.Rec;
     const MainWindowTexts& t = MainTexts(rec.Taal);
-    m.GroupBox_Van.SetText(t.groupVan);
-    m.GroupBox_Naar.SetText(t.groupNaar);
+    SetText(m.GroupBox_Van, t.groupVan);
+    SetText(m.GroupBox_Naar, t.groupNaar);
     m.ToolButton_Copy.SetHint(t.copy);
     m.Menu_Copy.SetCaption(t.copy);
     m.ToolButton_Paste.SetHint(t.paste);

@@ -21,18 +21,18 @@ constexpr int kDefaultButton = 26;
 constexpr int kDefaultVanLeft = 6;
 constexpr int kDefaultNaarLeft = 34;
 constexpr int kEuroLeft = 64;
-constexpr int kEuroWidth = 40;
-constexpr int kRateLeft = 104;
+constexpr int kEuroWidth = 46;
+constexpr int kRateLeft = 111;
 constexpr int kRateWidth = 70;
 constexpr int kBoxHeight = 21;
-constexpr int kNameLeft = 178;
-constexpr int kNameWidth = 110;
-constexpr int kSpinLeft = 290;
-constexpr int kSpinWidth = 40;
-constexpr int kSelectedLeft = 338;
-constexpr int kFrontLeft = 358;
+constexpr int kNameLeft = 185;
+constexpr int kNameWidth = 115;
+constexpr int kSpinLeft = 302;
+constexpr int kSpinWidth = 36;
+constexpr int kSelectedLeft = 344;
+constexpr int kFrontLeft = 362;
 constexpr int kFrontSize = 20;
-constexpr int kLineWidth = 376;
+constexpr int kLineWidth = 380;
 
 // The general and results pages.
 constexpr int kGroupLeft = 8;

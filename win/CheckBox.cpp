@@ -16,7 +16,7 @@ bool CheckBox::Checked() const {
 }
 
 void CheckBox::SetChecked(bool checked) {
-    if (Exists()) {
+    if (Exists() && Checked() != checked) {
         ::SendMessageW(Handle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
     }
 }

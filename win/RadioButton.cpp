@@ -25,7 +25,7 @@ bool RadioButton::Checked() const {
 }
 
 void RadioButton::SetChecked(bool checked) {
-    if (!Exists()) return;
+    if (!Exists() || Checked() == checked) return;
     ::SendMessageW(Handle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
     if (checked && OwnerForm()) {
         for (Control* c : OwnerForm()->Controls()) {
@@ -59,11 +59,11 @@ void RadioButton::UpdateTabStops() {
     }
     if (!stop && !group.empty()) stop = group.front();
     for (RadioButton* b : group) {
-        LONG_PTR style = ::GetWindowLongPtrW(b->Handle(), GWL_STYLE);
-        style &= ~static_cast<LONG_PTR>(WS_TABSTOP | WS_GROUP);
+        const LONG_PTR old = ::GetWindowLongPtrW(b->Handle(), GWL_STYLE);
+        LONG_PTR style = old & ~static_cast<LONG_PTR>(WS_TABSTOP | WS_GROUP);
         if (b == stop) style |= WS_TABSTOP;
         if (b == group.front()) style |= WS_GROUP;
-        ::SetWindowLongPtrW(b->Handle(), GWL_STYLE, style);
+        if (style != old) ::SetWindowLongPtrW(b->Handle(), GWL_STYLE, style);
     }
 }
 

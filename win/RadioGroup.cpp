@@ -16,6 +16,8 @@ bool RadioGroup::Create(const RadioGroupParams& params) {
 
 void RadioGroup::SetItems(const std::vector<std::string>& items) {
     if (!Exists()) return;
+    // Windows that stay keep their place; only a changed count is laid out again.
+    const bool sameCount = buttons_.size() == items.size();
     if (buttons_.size() > items.size()) buttons_.resize(items.size());
     for (std::size_t i = 0; i < items.size(); ++i) {
         if (i == buttons_.size()) {
@@ -27,10 +29,10 @@ void RadioGroup::SetItems(const std::vector<std::string>& items) {
             };
             buttons_.push_back(std::move(button));
         }
-        buttons_[i]->SetText(items[i]);
+        if (buttons_[i]->Text() != items[i]) buttons_[i]->SetText(items[i]);
         buttons_[i]->SetChecked(false);
     }
-    Arrange();
+    if (!sameCount) Arrange();
 }
 
 std::string RadioGroup::ItemText(int index) const {
