@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/RecRec.h"
+#include "util/Text.h"
 #include "util/zt_Graph.h"
 
 enum class ColourClass { Euro, EU, Europe, World };
@@ -40,6 +41,3 @@ struct OwnPictureStatus {
 // on 20 x 20 over the colour of the bitmap's bottom-left pixel. A path that names no file keeps
 // the picture; a file that cannot be read leaves it empty.
 OwnPictureStatus ApplyOwnCurrencies(RecRec& rec, OwnPictures& pictures);
-
-// Turns a UTF-8 path text into a filesystem path (wide on Windows).
-std::filesystem::path PathFromUtf8(const std::string& text);

@@ -8,6 +8,7 @@
 #include "core/RecRec.h"
 
 inline constexpr int kRowPitch = 22;
+inline constexpr int kGroupBoxTop = 6;  // of both group boxes, inside Panel_Main
 
 struct MainGeometry {
     int buttonHeight = kRowPitch;  // height of SpeedButton_Van1

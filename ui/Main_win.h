@@ -12,6 +12,7 @@
 #include "core/RecRec.h"
 #include "ui/ClipboardWatch.h"
 #include "util/zt_Registry.h"
+#include "win/ClipboardViewer.h"
 #include "win/Edit.h"
 #include "win/Form.h"
 #include "win/Image.h"
@@ -21,6 +22,7 @@
 #include "win/PopupMenu.h"
 #include "win/SpeedButton.h"
 #include "win/ToolBar.h"
+#include "win/TrayIcon.h"
 
 // Where committed conversions go: the result list window, or a test's recorder.
 class ResultSink {
@@ -58,7 +60,7 @@ class TForm_Main : public win::Form {
     void ApplyLayout();
     int FindVanButton(int slot) const;
     Picture SlotPicture(int slot) const;
-    void ApplyLanguage();  // the main window's texts in the language of Rec.Taal
+    void ApplyLanguage();                     // the main window's texts in the language of Rec.Taal
     std::function<void()> OnLanguageApplied;  // after ApplyLanguage: the other windows follow
 
     bool ListView() const { return listView_; }
@@ -121,10 +123,12 @@ class TForm_Main : public win::Form {
     // The clipboard auto-conversion: runs for every change of the clipboard.
     void ClipboardChanged();
     // The tray: minimising with SysteemLade hides the window behind a tray icon.
-    bool InTray() const { return inTray_; }
+    bool InTray() const { return tray_.has_value(); }
     void GoToTray();
     void RestoreWindow();  // from the tray or the taskbar, to the front
     void Menu_ST_OpenClick() { RestoreWindow(); }
+    void Menu_ST_InfoClick() { ToolButton_InfoClick(); }
+    void Menu_ST_ExitClick() { Close(); }
 
     // Another start of the program asks the running one to come to the front with this.
     static UINT ActivateMessage();
@@ -143,9 +147,6 @@ class TForm_Main : public win::Form {
     void MoveFocusToResult();
     void SaveOnce();
     ClipboardNotice ReadClipboardNotice() const;
-    void TrayEvent(UINT mouseMessage);
-    bool AddTrayIcon();
-    void RemoveTrayIcon();
 
     MainWindowEnvironment env_;
     ResultSink* results_ = nullptr;
@@ -154,12 +155,10 @@ class TForm_Main : public win::Form {
     bool clipboardNumber_ = false;
     bool committing_ = false;  // Convert(true) is moving the focus to the result
     bool saved_ = false;
-    std::vector<Picture> flags_;  // slots 1..20
-    HWND nextViewer_ = nullptr;  // the next window in the clipboard viewer chain
+    std::vector<Picture> flags_;                  // slots 1..20
+    std::optional<win::ClipboardViewer> viewer_;  // from FormCreate to WM_DESTROY
     ClipboardWatch watch_;
     bool writingClipboard_ = false;
     std::uint32_t ownWriteSequence_ = 0;  // the clipboard's sequence number after our write
-    bool inTray_ = false;
-    bool trayIconShown_ = false;
-    bool startMinimisedDone_ = false;
+    std::optional<win::TrayIcon> tray_;   // while the window hides in the tray
 };

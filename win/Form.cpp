@@ -81,6 +81,7 @@ Form::~Form() {
     OnClose = nullptr;
     OnDestroy = nullptr;
     OnResize = nullptr;
+    OnEndSession = nullptr;
     OnKeyPress = nullptr;
     if (hwnd_) ::DestroyWindow(hwnd_);
     if (Application::MainForm() == this) Application::Terminate();
@@ -340,15 +341,6 @@ void Form::SetCaption(std::string_view caption) {
     if (hwnd_) ::SetWindowTextW(hwnd_, Widen(caption).c_str());
 }
 
-void Form::SetRedraw(bool on) {
-    if (!hwnd_) return;
-    ::SendMessageW(hwnd_, WM_SETREDRAW, on ? TRUE : FALSE, 0);
-    if (on) {
-        ::RedrawWindow(hwnd_, nullptr, nullptr,
-                       RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
-    }
-}
-
 // ---- controls
 
 void Form::Register(Control& control) {
@@ -486,6 +478,9 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             for (Timer* timer : timers_) timer->Stop();
             if (OnDestroy) OnDestroy();
             break;
+        case WM_ENDSESSION:
+            if (wp && OnEndSession) OnEndSession();
+            return 0;
         case WM_SIZE:
             Realign();
             if (OnResize) OnResize();

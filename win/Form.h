@@ -122,9 +122,6 @@ class Form : public Container {
     std::string Caption() const;
     void SetCaption(std::string_view caption);
 
-    // Suspends (false) or resumes (true) drawing; resuming repaints frame and all children.
-    void SetRedraw(bool on);
-
     // ---- controls
     // The control registered under this name (names are unique on a form), or null.
     Control* FindComponent(std::string_view name) const;
@@ -138,12 +135,14 @@ class Form : public Container {
     void SetActiveControl(Control* control);
 
     // ---- events
-    bool KeyPreview = false;                       // OnKeyPress sees children's characters first
-    std::function<void()> OnCreate;                // after CreateControls
-    std::function<void()> OnShow;                  // each time the hidden form is shown
-    std::function<void(CloseAction&)> OnClose;     // may change the action, None vetoes
-    std::function<void()> OnDestroy;               // the window is being destroyed
-    std::function<void()> OnResize;                // the client area changed size
+    bool KeyPreview = false;                    // OnKeyPress sees children's characters first
+    std::function<void()> OnCreate;             // after CreateControls
+    std::function<void()> OnShow;               // each time the hidden form is shown
+    std::function<void(CloseAction&)> OnClose;  // may change the action, None vetoes
+    std::function<void()> OnDestroy;            // the window is being destroyed
+    std::function<void()> OnResize;             // the client area changed size
+    // Windows is ending the session: the process ends after this without closing any window.
+    std::function<void()> OnEndSession;
     std::function<void(wchar_t& key)> OnKeyPress;  // set key to 0 to swallow it
 
     // ---- Container

@@ -1,4 +1,5 @@
-// UTF-8 inside, UTF-16 at the Win32 edge: the one place that converts between them.
+// UTF-8 inside, UTF-16 at the Win32 edge: the one place that converts between them. The
+// conversions portable code needs too (a UTF-8 path) are in util/Text.h.
 #pragma once
 
 #include <string>

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "ui/MainLayout.h"
+#include "ui/MainPosition.h"
 
 namespace {
 
@@ -52,5 +55,47 @@ TEST(MainLayout, NoListedSlotLeavesOneEmptyRowOfSpace) {
     EXPECT_TRUE(layout.rows.empty());
     EXPECT_EQ(layout.groupBoxHeight, 22);
 }
+
+// A window of 332 x 500 on a work area of 1280 x 994 starting at (0, 30): the centre is (474, 277).
+struct PlacementCase {
+    const char* what;
+    WindowPosition saved;
+    WindowPosition expected;
+};
+
+class MainPosition : public ::testing::TestWithParam<PlacementCase> {};
+
+TEST_P(MainPosition, KeepsAReachablePositionAndCentresAnyOther) {
+    const PlacementCase& c = GetParam();
+    const ScreenRect work{.left = 0, .top = 30, .right = 1280, .bottom = 1024};
+    const WindowPosition placed = PlaceOnWorkArea(c.saved, 332, 500, work);
+    EXPECT_EQ(placed.left, c.expected.left) << c.what;
+    EXPECT_EQ(placed.top, c.expected.top) << c.what;
+}
+
+constexpr WindowPosition kCentre{.top = 30 + (994 - 500) / 2, .left = (1280 - 332) / 2};
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, MainPosition,
+    ::testing::Values(
+        PlacementCase{"inside", {.top = 100, .left = 200}, {.top = 100, .left = 200}},
+        PlacementCase{"partly off the right edge, 41 pixels left to grab",
+                      {.top = 100, .left = 1239},
+                      {.top = 100, .left = 1239}},
+        PlacementCase{"only 40 pixels on the right edge", {.top = 100, .left = 1240}, kCentre},
+        PlacementCase{
+            "41 pixels on the left edge", {.top = 100, .left = -291}, {.top = 100, .left = -291}},
+        PlacementCase{"only 40 pixels on the left edge", {.top = 100, .left = -292}, kCentre},
+        PlacementCase{"caption 10 pixels above the work area",
+                      {.top = 20, .left = 200},
+                      {.top = 20, .left = 200}},
+        PlacementCase{"caption 11 pixels above", {.top = 19, .left = 200}, kCentre},
+        PlacementCase{"caption 31 pixels above the bottom",
+                      {.top = 993, .left = 200},
+                      {.top = 993, .left = 200}},
+        PlacementCase{"caption 30 pixels above the bottom", {.top = 994, .left = 200}, kCentre},
+        PlacementCase{"a minimised window's place", {.top = -32000, .left = -32000}, kCentre},
+        PlacementCase{"the largest numbers", {.top = INT_MAX, .left = INT_MAX}, kCentre},
+        PlacementCase{"the smallest numbers", {.top = INT_MIN, .left = INT_MIN}, kCentre}));
 
 }  // namespace

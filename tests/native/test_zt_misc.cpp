@@ -1,6 +1,7 @@
-// Text replacement and the interface language of a locale identifier.
+// Text replacement, the interface language of a locale identifier and UTF-8 paths.
 #include <gtest/gtest.h>
 
+#include "util/Text.h"
 #include "util/zt_Misc.h"
 
 namespace {
@@ -61,6 +62,16 @@ TEST(ZtMiscLanguageFromLcid, Table) {
         {0xFFFFFFFF, lgEnglish},
     };
     for (const auto& c : cases) EXPECT_EQ(LanguageFromLcid(c.lcid), c.expected) << c.lcid;
+}
+
+TEST(TextPath, Utf8TextBecomesTheNativePath) {
+    const std::string text = "C:\\munt \xE2\x82\xAC\xC3\xA9\xE4\xB8\xAD.bmp";
+#ifdef _WIN32
+    // Wide on Windows: the ANSI code page would turn the euro sign into three other letters.
+    EXPECT_EQ(PathFromUtf8(text).native(), L"C:\\munt \u20AC\u00E9\u4E2D.bmp");
+#else
+    EXPECT_EQ(PathFromUtf8(text).native(), text);
+#endif
 }
 
 }  // namespace

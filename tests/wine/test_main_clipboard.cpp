@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ui/Main_win.h"
+#include "wine/clipboard_copy.h"
 #include "win/Application.h"
 #include "win/Clipboard.h"
 #include "win/Text.h"
@@ -36,30 +37,9 @@ class MainClipboardTest : public ::testing::Test {
         main.reset();
         Pump();
     }
-    static void Pump() {
-        for (int i = 0; i < 5; ++i) {
-            win::Application::ProcessMessages();
-            Sleep(20);
-        }
-    }
-    // Another program's copy: the text, optionally marked as not for clipboard monitors.
+    static void Pump() { testing_clipboard::Pump(); }
     static void Copy(const std::wstring& text, const char* privateFormat = nullptr) {
-        HWND other = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                     nullptr, nullptr);
-        ASSERT_TRUE(OpenClipboard(other));
-        EmptyClipboard();
-        const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-        memcpy(GlobalLock(memory), text.c_str(), bytes);
-        GlobalUnlock(memory);
-        SetClipboardData(CF_UNICODETEXT, memory);
-        if (privateFormat) {
-            HGLOBAL mark = GlobalAlloc(GMEM_MOVEABLE, 4);
-            SetClipboardData(RegisterClipboardFormatW(win::Widen(privateFormat).c_str()), mark);
-        }
-        CloseClipboard();
-        DestroyWindow(other);
-        Pump();
+        ASSERT_TRUE(testing_clipboard::CopyFromAnotherProgram(text, privateFormat));
     }
     static std::string Clipboard() { return win::clipboard::ReadText().value_or("<none>"); }
 

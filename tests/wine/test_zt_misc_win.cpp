@@ -57,6 +57,32 @@ TEST(ZtMiscWinSetRedraw, TurnsDrawingOffAndBackOnWithARepaint) {
     EXPECT_TRUE(DestroyWindow(window));
 }
 
+TEST(ZtMiscWinSetRedraw, NestedSuspensionsResumeDrawingOnlyAtTheOutermost) {
+    HWND window = CreatePlainWindow();
+    ASSERT_NE(window, nullptr);
+    {
+        RedrawSuspension outer(window);  // a dialog around a layout that suspends itself
+        {
+            RedrawSuspension inner(window);
+            EXPECT_FALSE(DrawingOn(window));
+        }
+        EXPECT_FALSE(DrawingOn(window));
+        ValidateRect(window, nullptr);
+    }
+    EXPECT_TRUE(DrawingOn(window));
+    EXPECT_TRUE(NeedsPainting(window));
+    EXPECT_TRUE(DestroyWindow(window));
+}
+
+TEST(ZtMiscWinSetRedraw, AHiddenWindowStaysHidden) {
+    HWND window = CreatePlainWindow();
+    ASSERT_NE(window, nullptr);
+    ShowWindow(window, SW_HIDE);
+    { RedrawSuspension suspended(window); }
+    EXPECT_FALSE(IsWindowVisible(window));
+    EXPECT_TRUE(DestroyWindow(window));
+}
+
 TEST(ZtMiscWinLanguage, FollowsTheUserLocale) {
     const LCID lcid = GetUserDefaultLCID();
     EXPECT_EQ(LanguageFromLocale(), LanguageFromLcid(lcid)) << lcid;
