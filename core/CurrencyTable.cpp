@@ -3,6 +3,9 @@
 
 #include <array>
 #include <exception>
+#include <new>
+#include <optional>
+#include <stdexcept>
 #include <system_error>
 
 namespace {
@@ -44,7 +47,6 @@ constexpr std::array<SlotDefinition, kSlotCount> kSlots{{
 
 constexpr int kOwnSlot1 = 21;
 constexpr int kOwnSlot2 = 22;
-constexpr int kOwnPictureSize = 20;
 
 const SlotDefinition* Definition(int slot) {
     if (slot < 1 || slot > kSlotCount) return nullptr;
@@ -75,15 +77,13 @@ std::optional<std::filesystem::path> ExistingFile(const std::string& text) {
 
 // Loads one own picture; false when the file exists but is not a readable bitmap.
 bool LoadOwnPicture(const std::string& pathText, Picture& picture) {
-    const std::optional<std::filesystem::path> path = ExistingFile(pathText);
-    if (!path) return true;  // no file: the picture stays what it was
-    const std::optional<Picture> source = ReadBitmapFile(*path);
+    if (!OwnPictureFileExists(pathText)) return true;  // no file: the picture stays what it was
+    const std::optional<Picture> source = ReadOwnPictureFile(pathText);
     if (!source) {
         picture = Picture{};
         return false;
     }
-    const Colour bottomLeft = source->At(0, source->height - 1);
-    picture = FitBitmap(*source, kOwnPictureSize, kOwnPictureSize, true, bottomLeft);
+    picture = FitOwnPicture(*source);
     return true;
 }
 
@@ -147,6 +147,37 @@ void InitCurrencyTable(RecRec& rec) {
         rec.Munt[slot] = {d.names[0], d.names[1], d.names[2], ""};
         if (d.fixed) rec.Koers[slot] = d.rate;
     }
+}
+
+void SetOwnCurrency(RecRec& rec, int k, const std::string& name, const std::string& code,
+                    const std::string& symbol) {
+    if (k != 1 && k != 2) return;
+    (k == 1 ? rec.EigenMunt1 : rec.EigenMunt2) = name;
+    (k == 1 ? rec.EigenMunteenheid1 : rec.EigenMunteenheid2) = code;
+    (k == 1 ? rec.EigenSymbool1 : rec.EigenSymbool2) = symbol;
+    ApplyOwnTexts(rec, kOwnSlot1 - 1 + k, name, code, symbol);
+}
+
+bool OwnPictureFileExists(const std::string& pathText) {
+    return ExistingFile(pathText).has_value();
+}
+
+std::optional<Picture> ReadOwnPictureFile(const std::string& pathText) {
+    const std::optional<std::filesystem::path> path = ExistingFile(pathText);
+    if (!path) return std::nullopt;
+    try {
+        return ReadBitmapFile(*path);
+    } catch (const std::bad_alloc&) {
+        return std::nullopt;  // a bitmap within the size limits that memory cannot hold
+    } catch (const std::length_error&) {
+        return std::nullopt;
+    }
+}
+
+Picture FitOwnPicture(const Picture& source) {
+    if (source.Empty()) return Picture(kOwnPictureSize, kOwnPictureSize);
+    const Colour bottomLeft = source.At(0, source.height - 1);
+    return FitBitmap(source, kOwnPictureSize, kOwnPictureSize, true, bottomLeft);
 }
 
 OwnPictureStatus ApplyOwnCurrencies(RecRec& rec, OwnPictures& pictures) {

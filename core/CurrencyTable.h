@@ -37,6 +37,22 @@ struct OwnPictureStatus {
     bool unreadable2 = false;
 };
 
+inline constexpr int kOwnPictureSize = 20;
+
+// Sets own currency k (1 or 2) as typed: its settings and the texts of slot 20 + k (one name
+// for every language).
+void SetOwnCurrency(RecRec& rec, int k, const std::string& name, const std::string& code,
+                    const std::string& symbol);
+
+// Whether a picture path (UTF-8) names an existing file.
+bool OwnPictureFileExists(const std::string& pathText);
+// Reads a picture file as a bitmap; nothing when it is no readable bitmap, is too large, or
+// cannot be held in memory.
+std::optional<Picture> ReadOwnPictureFile(const std::string& pathText);
+// An own currency's flag: the picture unscaled, centred on 20 x 20 over the colour of its
+// bottom-left pixel (a larger picture is cut to its middle).
+Picture FitOwnPicture(const Picture& source);
+
 // Fills slots 21 and 22 from the own-currency settings and loads their pictures, fitted centred
 // on 20 x 20 over the colour of the bitmap's bottom-left pixel. A path that names no file keeps
 // the picture; a file that cannot be read leaves it empty.

@@ -47,3 +47,13 @@ for lang in nl:nl_BE.UTF-8 en:en_GB.UTF-8; do
   e2e_close
 done
 ls -la docs/*.png
+
+# The colour picker with its drop-down and the own-currencies dialog, from the Wine tests.
+shots="$E2E_DIR/shots"
+mkdir -p "$shots"
+VALOMAT_DOCS_SHOTS="$shots" tests/wine/run-wine.sh build/windows/wine_tests.exe \
+  --gtest_filter='DocsPictures*' >/dev/null 2>&1
+for picture in color-picker own-currencies; do
+  convert "$shots/$picture.bmp" -strip "docs/$picture.png"
+done
+ls -la docs/color-picker.png docs/own-currencies.png

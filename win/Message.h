@@ -32,6 +32,10 @@ inline int SizeWidth(LPARAM lp) {
 inline int SizeHeight(LPARAM lp) {
     return HIWORD(lp);
 }
+// WM_ACTIVATE: the window is losing the activation.
+inline bool IsDeactivation(WPARAM wp) {
+    return LOWORD(wp) == WA_INACTIVE;
+}
 // WM_CONTEXTMENU sent from the keyboard (menu key, Shift+F10) carries no point.
 inline bool IsKeyboardContextMenu(LPARAM lp) {
     return lp == -1;

@@ -4,6 +4,9 @@
 #include <chrono>
 #include <cstring>
 #include <fstream>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "core/CurrencyTable.h"
 
@@ -271,20 +274,57 @@ TEST_F(CurrencyTableOwn, LargePictureIsCutToItsMiddle) {
     EXPECT_EQ(pictures.own1.At(19, 0), MakeColour(21, 2, 99));
 }
 
-TEST_F(CurrencyTableOwn, CorruptFileEmptiesThePictureAndIsReported) {
-    std::ofstream(dir_ / "bad.bmp", std::ios::binary) << "BM this is no bitmap";
+// A bitmap whose header claims 30000 x 30000 pixels: more than the program will hold.
+std::vector<std::uint8_t> HugeBitmap() {
+    std::vector<std::uint8_t> data = EncodeBitmap(Square(2));
+    for (const std::size_t at : {18u, 22u}) {
+        data[at] = 30000 & 0xFF;
+        data[at + 1] = 30000 >> 8;
+    }
+    return data;
+}
+
+TEST_F(CurrencyTableOwn, UnreadableFileEmptiesThePictureAndIsReported) {
+    const std::vector<std::uint8_t> huge = HugeBitmap();
+    const std::pair<const char*, std::string> files[] = {
+        {"bad.bmp", "BM this is no bitmap"},
+        {"huge.bmp", std::string(huge.begin(), huge.end())},
+        {"text.bmp", "hello"},
+    };
+    for (const auto& [name, content] : files) {
+        SCOPED_TRACE(name);
+        std::ofstream(dir_ / name, std::ios::binary) << content;
+        EXPECT_FALSE(ReadOwnPictureFile(PathText(name)).has_value());
+        RecRec rec;
+        rec.EigenMunt1 = "kroon";
+        rec.EigenBitmap1 = PathText(name);
+        OwnPictures pictures;
+        pictures.own1 = Picture(20, 20, kInk);
+        pictures.own2 = Picture(20, 20, kInk);
+        const OwnPictureStatus status = ApplyOwnCurrencies(rec, pictures);
+        EXPECT_TRUE(status.unreadable1);
+        EXPECT_FALSE(status.unreadable2);
+        EXPECT_TRUE(pictures.own1.Empty());
+        EXPECT_EQ(pictures.own2, Picture(20, 20, kInk));
+        EXPECT_EQ(rec.Munt[21][0], "kroon");
+    }
+}
+
+TEST(CurrencyTableOwnTexts, SetOwnCurrencyKeepsEveryCharacterInSettingsAndTable) {
     RecRec rec;
-    rec.EigenMunt1 = "kroon";
-    rec.EigenBitmap1 = PathText("bad.bmp");
-    OwnPictures pictures;
-    pictures.own1 = Picture(20, 20, kInk);
-    pictures.own2 = Picture(20, 20, kInk);
-    const OwnPictureStatus status = ApplyOwnCurrencies(rec, pictures);
-    EXPECT_TRUE(status.unreadable1);
-    EXPECT_FALSE(status.unreadable2);
-    EXPECT_TRUE(pictures.own1.Empty());
-    EXPECT_EQ(pictures.own2, Picture(20, 20, kInk));
-    EXPECT_EQ(rec.Munt[21][0], "kroon");
+    SetOwnCurrency(rec, 1, "z\u0142oty", "PLN", "z\u0142");
+    SetOwnCurrency(rec, 2, " \u4E2D ", "", "\U0001F4B0");
+    SetOwnCurrency(rec, 3, "nothing", "X", "X");  // no such own currency
+    EXPECT_EQ(rec.EigenMunt1, "z\u0142oty");
+    EXPECT_EQ(rec.EigenMunteenheid1, "PLN");
+    EXPECT_EQ(rec.EigenSymbool1, "z\u0142");
+    for (int language = 0; language <= 2; ++language) {
+        EXPECT_EQ(SlotCaption(rec, 21, language), "z\u0142oty (PLN,z\u0142)");
+        EXPECT_EQ(SlotCaption(rec, 22, language), " \u4E2D  (,\U0001F4B0)") << "blanks kept";
+    }
+    EXPECT_EQ(rec.Munt[22][3], "");
+    EXPECT_EQ(rec.EigenSymbool2, "\U0001F4B0");
+    EXPECT_EQ(SlotCaption(rec, 20, 0), " (,)") << "no other slot is touched";
 }
 
 TEST_F(CurrencyTableOwn, NonAsciiPathIsFound) {

@@ -6,6 +6,7 @@
 #include <cctype>
 #include <string>
 
+#include "wine/dialog_answer.h"
 #include "win/Application.h"
 #include "win/Dialogs.h"
 #include "win/Form.h"
@@ -13,21 +14,9 @@
 
 namespace {
 
-UINT answer = IDCANCEL;
-
-void CALLBACK AnswerDialog(HWND, UINT, UINT_PTR timer, DWORD) {
-    HWND dialog = GetActiveWindow();
-    wchar_t name[32] = {};
-    GetClassNameW(dialog, name, 32);
-    if (std::wstring(name) != L"#32770") return;  // not up yet
-    KillTimer(nullptr, timer);
-    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
-}
-
 std::optional<std::string> RunSaveDialog(win::Form& owner, const std::string& proposed,
-                                         UINT button) {
-    answer = button;
-    SetTimer(nullptr, 0, 50, AnswerDialog);
+                                         int button) {
+    dialog_answer::AnswerNext([button](HWND dialog) { dialog_answer::Press(dialog, button); });
     return win::SaveFileDialog({.owner = &owner,
                                 .title = "Resultaten opslaan",
                                 .filter = "TXT | *.TXT",
