@@ -9,11 +9,9 @@ namespace {
 
 // The first rounding step: the extended value as 18 significant digits.
 constexpr int kExpandedDigits = 18;
-constexpr int kGeneralDigits = 15;
 constexpr int kMaxDecimals = 255;  // what a currency's one-byte decimals setting can hold
-// Fixed notation of the general format covers 0.0001 up to 15 integer digits.
+// Fixed notation of the general format starts at 0.0001.
 constexpr int kGeneralMinExponent = -3;
-constexpr int kGeneralMaxExponent = 15;
 // Beyond this an exponent only says overflow or zero; saturating keeps the sums in range.
 constexpr long long kExponentLimit = 1000000;
 
@@ -106,18 +104,19 @@ std::string FormatMasked(long double value, int decimals, const Separators& seps
     return out;
 }
 
-std::string FormatGeneral(long double value, const Separators& seps) {
+std::string FormatGeneral(long double value, const Separators& seps, int significant) {
     if (auto text = NonFiniteText(value)) return *text;
+    significant = std::clamp(significant, 1, kExpandedDigits);
     DecimalDigits expanded = ExpandExtended(value, kExpandedDigits);
     std::string& digits = expanded.digits;
-    RoundHalfUp(digits, expanded.exponent, kGeneralDigits);
+    RoundHalfUp(digits, expanded.exponent, significant);
     while (!digits.empty() && digits.back() == '0') digits.pop_back();
     if (digits.empty()) return "0";
 
     std::string out;
     if (expanded.negative) out += '-';
     int exponent = expanded.exponent;
-    if (exponent >= kGeneralMinExponent && exponent <= kGeneralMaxExponent) {
+    if (exponent >= kGeneralMinExponent && exponent <= significant) {
         out += IntegerDigits(digits, exponent);
         if (static_cast<int>(digits.size()) > exponent) {
             out += seps.decimal;

@@ -20,9 +20,9 @@ std::string AmountMask(int decimals);
 // value is first expanded to 18 significant digits.
 std::string FormatMasked(long double value, int decimals, const Separators& seps);
 
-// The general number format: 15 significant digits, no trailing zeros, no grouping; scientific
-// ("1E-5", "1,5E20") below 0.0001 or above 15 integer digits.
-std::string FormatGeneral(long double value, const Separators& seps);
+// The general number format: `significant` digits (1..18, 15 unless told), no trailing zeros, no
+// grouping; scientific ("1E-5", "1,5E20") below 0.0001 or above that many integer digits.
+std::string FormatGeneral(long double value, const Separators& seps, int significant = 15);
 
 // Reads a decimal number in the locale's format: blanks around it, an optional sign, digits with
 // at most one decimal separator, an optional exponent. Anything else gives nothing.

@@ -30,7 +30,7 @@ bool PopupMenu::Create(Form* owner, ImageList* images) {
 MenuItem PopupMenu::Add(const MenuItemParams& params) {
     if (!menu_) return {};
     auto entry = std::make_unique<Entry>(Entry{nextId_++, params.name, params.caption, params.image,
-                                               params.enabled, params.onClick});
+                                               params.enabled, params.onClick, params.shortcut});
     MENUITEMINFOW info{};
     info.cbSize = sizeof info;
     info.fMask = MIIM_ID | MIIM_FTYPE | MIIM_STATE | MIIM_DATA;
@@ -107,7 +107,8 @@ void PopupMenu::Measure(MEASUREITEMSTRUCT& item) {
     SIZE extent{};
     if (screen) {
         SelectGuard select(screen.Get(), font.Get());
-        const std::wstring text = Widen(e->caption);
+        const std::wstring text =
+            Widen(e->shortcut.empty() ? e->caption : e->caption + "   " + e->shortcut);
         ::GetTextExtentPoint32W(screen.Get(), text.c_str(), static_cast<int>(text.size()), &extent);
     }
     item.itemWidth = static_cast<UINT>(kPictureMargin * 2 + pictureSide + kTextGap + extent.cx);
@@ -150,6 +151,12 @@ void PopupMenu::Draw(const DRAWITEMSTRUCT& item) {
     const std::wstring caption = Widen(e->caption);
     ::DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
                 DT_SINGLELINE | DT_VCENTER | (item.itemState & ODS_NOACCEL ? DT_HIDEPREFIX : 0));
+    if (!e->shortcut.empty()) {
+        const std::wstring shortcut = Widen(e->shortcut);
+        text.right -= kPictureMargin;
+        ::DrawTextW(dc, shortcut.c_str(), static_cast<int>(shortcut.size()), &text,
+                    DT_SINGLELINE | DT_VCENTER | DT_RIGHT | DT_NOPREFIX);
+    }
 }
 
 // ---- MenuItem

@@ -23,6 +23,7 @@ struct MenuItemParams {
     bool enabled = true;
     int tag = 0;
     std::function<void()> onClick{};
+    std::string shortcut{};  // shown at the right, as "Ctrl+C" (the window handles the key)
 };
 
 // A light reference to one item (owns nothing, may be copied); a default-constructed one
@@ -77,6 +78,7 @@ class PopupMenu {
         int image;
         bool enabled;
         std::function<void()> onClick;
+        std::string shortcut;
     };
     Entry* Find(int id);
     void Measure(MEASUREITEMSTRUCT& item);

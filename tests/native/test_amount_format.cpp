@@ -6,26 +6,13 @@
 #include <string>
 
 #include "core/AmountFormat.h"
+#include "native/locales.h"
 
 namespace {
 
-const Separators kComma{",", "."};
-const Separators kPoint{".", ","};
 const Separators kFrench{",", "\u00A0"};
 const Separators kSwiss{".", "\u2019"};
 const Separators kArabic{"\u066B", "\u066C"};
-
-// Expected texts are written for the comma locale; the point locale swaps the two marks.
-std::string ForPointLocale(std::string text) {
-    for (char& c : text) {
-        if (c == ',') {
-            c = '.';
-        } else if (c == '.') {
-            c = ',';
-        }
-    }
-    return text;
-}
 
 bool SameBits(long double a, long double b) {
     return std::memcmp(&a, &b, 10) == 0;

@@ -4,22 +4,9 @@
 #include <string>
 
 #include "core/Conversion.h"
+#include "native/locales.h"
 
 namespace {
-
-const Separators kComma{",", "."};
-const Separators kPoint{".", ","};
-
-std::string ForPointLocale(std::string text) {
-    for (char& c : text) {
-        if (c == ',') {
-            c = '.';
-        } else if (c == '.') {
-            c = ',';
-        }
-    }
-    return text;
-}
 
 constexpr int kEuro = 1;
 constexpr int kBef = 2;
