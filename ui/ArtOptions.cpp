@@ -28,13 +28,15 @@ art::Painter Keyed(Picture& picture) {
 // A rounded speech bubble with its tail at the bottom left or right.
 void Bubble(art::Painter& p, art::Box b, bool tailLeft, Colour fill) {
     const double tx = tailLeft ? b.left + 4 : b.right - 4;
-    const art::Point tail[] = {{tx - 2, b.bottom - 1.0}, {tx + 2, b.bottom - 1.0},
+    const art::Point tail[] = {{tx - 2, b.bottom - 1.0},
+                               {tx + 2, b.bottom - 1.0},
                                {tailLeft ? tx - 3 : tx + 3, b.bottom + 4.0}};
     p.Polygon(tail, kInk);
     p.Rect({b.left + 1, b.top, b.right - 1, b.bottom}, kInk);
     p.Rect({b.left, b.top + 1, b.right, b.bottom - 1}, kInk);
     p.Rect({b.left + 1, b.top + 1, b.right - 1, b.bottom - 1}, fill);
-    const art::Point inner[] = {{tx - 1, b.bottom - 1.5}, {tx + 1, b.bottom - 1.5},
+    const art::Point inner[] = {{tx - 1, b.bottom - 1.5},
+                                {tx + 1, b.bottom - 1.5},
                                 {tailLeft ? tx - 2 : tx + 2, b.bottom + 2.5}};
     p.Polygon(inner, fill);
 }

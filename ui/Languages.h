@@ -45,10 +45,10 @@ struct OptionsTexts {
     const char* tabPrint;
     const char* tabVasteMunten;
     const char* tabVariabeleMunten;
-    const char* taal;             // RadioGroup_Taal caption
-    const char* klembord;         // GroupBox_Klembord
-    const char* uitleg;           // Label_Uitleg, the clipboard explanation
-    const char* systemTray;       // RadioGroup_SystemTray caption
+    const char* taal;        // RadioGroup_Taal caption
+    const char* klembord;    // GroupBox_Klembord
+    const char* uitleg;      // Label_Uitleg, the clipboard explanation
+    const char* systemTray;  // RadioGroup_SystemTray caption
     const char* systemTrayItems[2];
     const char* weergave;  // RadioGroup_Weergave caption
     const char* weergaveItems[4];
@@ -69,7 +69,7 @@ struct OptionsTexts {
     const char* startup;  // GroupBox_Startup
     const char* normalVisible;
     const char* minimized;
-    const char* eigenMunten;  // SpeedButtonEigenMunten
+    const char* eigenMunten;   // SpeedButtonEigenMunten
     const char* symbolBefore;  // hint of a symbol-position button that is down
     const char* symbolAfter;   // ... and up
 };

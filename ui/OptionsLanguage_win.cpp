@@ -17,7 +17,9 @@ void TForm_Opties::ApplyLanguage() {
     ApplyOptionTexts();
     ApplyMainWindowTexts();
     if (printList_) printList_->ApplyLanguage();
-    // The calculator's and the four colour pickers' Language follow Taal here.
+    const auto language = static_cast<TztLanguage>(rec.Taal);
+    for (const PickerSetting& p : Pickers()) p.picker->SetLanguage(language);
+    if (SetCalculatorLanguage) SetCalculatorLanguage(language);
 
     // The rebuilt items are selected again, which acts like a click on them: the preview gets
     // its click text, and the tray and start-up interlock holds again.

@@ -76,9 +76,9 @@ void TForm_Opties::CreateControls() {
     };
     for (const PageInfo& page : pages) {
         page.sheet.Create({.parent = &PageControl1, .name = page.name, .caption = page.caption});
-        page.sheet.OnFirstShow = [this, create = page.create] {
+        page.sheet.OnFirstShow = [this, sheet = &page.sheet, create = page.create] {
             create();
-            PageCreated();
+            PageCreated(*sheet);
         };
     }
     PageControl1.OnChange = [this] { PageControl1Change(); };
@@ -202,16 +202,15 @@ void TForm_Opties::CreateGeneralPage() {
 void TForm_Opties::CreateResultsPage() {
     const OptionsTexts& t = OptionTexts(main_.Rec.Taal);
     win::TabSheet* page = &TabSheet_Print;
-    RadioGroup_Weergave.Create(
-        {.parent = page,
-         .name = "RadioGroup_Weergave",
-         .x = kGroupLeft,
-         .y = 8,
-         .width = 268,
-         .height = 100,
-         .caption = t.weergave,
-         .items = {t.weergaveItems[0], t.weergaveItems[1], t.weergaveItems[2],
-                   t.weergaveItems[3]}});
+    RadioGroup_Weergave.Create({.parent = page,
+                                .name = "RadioGroup_Weergave",
+                                .x = kGroupLeft,
+                                .y = 8,
+                                .width = 268,
+                                .height = 100,
+                                .caption = t.weergave,
+                                .items = {t.weergaveItems[0], t.weergaveItems[1],
+                                          t.weergaveItems[2], t.weergaveItems[3]}});
     RadioGroup_Weergave.OnClick = [this] { RadioGroup_WeergaveClick(); };
     Panel_Weergave.Create({.parent = page,
                            .name = "Panel_Weergave",
@@ -271,13 +270,26 @@ void TForm_Opties::CreateResultsPage() {
                             .width = kGroupWidth,
                             .height = 20 + 4 * kPickerPitch + 4,
                             .caption = t.colors});
-    // The colour pickers stand at the left of each line (kPickerWidth x kPickerHeight).
+    // A colour picker at the left of each line, its label beside it.
+    const auto pickers = Pickers();
+    const char* pickerNames[] = {"ztColorPickerEuro", "ztColorPickerEU", "ztColorPickerEuropa",
+                                 "ztColorPickerWereld"};
     win::Label* labels[] = {&Label_KleurEuro, &Label_KleurEU, &Label_KleurEuropa,
                             &Label_KleurWereld};
     const char* names[] = {"Label_KleurEuro", "Label_KleurEU", "Label_KleurEuropa",
                            "Label_KleurWereld"};
     const char* captions[] = {t.kleurEuro, t.kleurEU, t.kleurEuropa, t.kleurWereld};
     for (int i = 0; i < 4; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        pickers[at].picker->Create({.parent = &GroupBox_Colors,
+                                    .name = pickerNames[i],
+                                    .x = 16,
+                                    .y = 20 + i * kPickerPitch,
+                                    .width = kPickerWidth,
+                                    .height = kPickerHeight,
+                                    .color = *pickers[at].setting,
+                                    .flat = true,
+                                    .language = static_cast<TztLanguage>(main_.Rec.Taal)});
         labels[i]->Create({.parent = &GroupBox_Colors,
                            .name = names[i],
                            .x = 16 + kPickerWidth + 10,

@@ -39,6 +39,8 @@ void TForm_Opties::OnCommand(int id) {
 
 void TForm_Opties::FormShow() {
     PageControl1.SetActivePage(&TabSheet_Algemeen);
+    // The keyboard starts on the tabs, as in a property sheet.
+    SetActiveControl(&PageControl1);
     // The decimals boxes hold 0..8 only: a larger stored value is taken back into that range
     // when the dialog shows, whether or not its page has been built.
     for (int slot = 1; slot <= kSlotCount; ++slot) {
@@ -54,25 +56,29 @@ void TForm_Opties::FormClose() {
     CheckRateEdit(ActiveControl());
 }
 
-void TForm_Opties::PageCreated() {
+void TForm_Opties::PageCreated(win::TabSheet& page) {
     // A page built after the dialog was shown gets what FormShow and ApplyLanguage would have
     // given it; the texts it was created with are already in the current language.
-    RefreshRows();
-    FillCurrencyRows();
-    FillGeneral();
-    FillResults();
+    if (&page == &TabSheet_Algemeen) {
+        FillGeneral();
+    } else if (&page == &TabSheet_Print) {
+        FillResults();
+    } else {
+        RefreshRows();
+        FillCurrencyRows(&page);
+    }
 }
 
-void TForm_Opties::FillCurrencyRows() {
+void TForm_Opties::FillCurrencyRows(const win::TabSheet* page) {
     const RecRec& rec = main_.Rec;
     const Separators& seps = main_.Seps();
     for (int slot = 1; slot <= kSlotCount; ++slot) {
+        auto* rate = RowControl<win::Edit>("Edit_Koers", slot);
+        if (!rate || (page && rate->Parent() != page)) continue;
         if (auto* spin = RowControl<win::SpinEdit>("SpinEdit_Decimalen", slot)) {
             spin->SetValue(rec.Decimalen[slot]);
         }
-        if (auto* rate = RowControl<win::Edit>("Edit_Koers", slot)) {
-            rate->SetText(FormatGeneral(rec.Koers[slot], seps));
-        }
+        rate->SetText(FormatGeneral(rec.Koers[slot], seps));
         const Picture flag = main_.SlotPicture(slot);
         for (const char* prefix : {"SpeedButton_DefaultVan", "SpeedButton_DefaultNaar"}) {
             if (auto* b = RowControl<win::SpeedButton>(prefix, slot)) b->SetGlyph(flag);
@@ -101,12 +107,23 @@ void TForm_Opties::FillResults() {
     const RecRec& rec = main_.Rec;
     if (RadioGroup_Weergave.Exists()) RadioGroup_Weergave.SetItemIndex(rec.Weergave);
     WritePreview(PreviewMoment::Show);
-    const std::pair<win::CheckBox*, bool> columns[] = {{&CheckBox_Vlag, rec.KolomVlag},
-                                                       {&CheckBox_Munt, rec.KolomMunt},
-                                                       {&CheckBox_Munteenheid, rec.KolomMunteenheid},
-                                                       {&CheckBox_Symbool, rec.KolomSymbool}};
+    const std::pair<win::CheckBox*, bool> columns[] = {
+        {&CheckBox_Vlag, rec.KolomVlag},
+        {&CheckBox_Munt, rec.KolomMunt},
+        {&CheckBox_Munteenheid, rec.KolomMunteenheid},
+        {&CheckBox_Symbool, rec.KolomSymbool}};
     for (auto [box, on] : columns) box->SetChecked(on);
-    // The four colour pickers are set here from KleurEuro .. KleurWereld.
+    for (const PickerSetting& p : Pickers()) {
+        if (p.picker->Exists()) p.picker->SetColor(*p.setting);
+    }
+}
+
+std::array<TForm_Opties::PickerSetting, 4> TForm_Opties::Pickers() {
+    RecRec& rec = main_.Rec;
+    return {{{&ztColorPickerEuro, &rec.KleurEuro},
+             {&ztColorPickerEU, &rec.KleurEU},
+             {&ztColorPickerEuropa, &rec.KleurEuropa},
+             {&ztColorPickerWereld, &rec.KleurWereld}}};
 }
 
 void TForm_Opties::SyncStartupChoice() {
@@ -266,5 +283,8 @@ void TForm_Opties::SpeedButtonEigenMuntenClick() {
 }
 
 void TForm_Opties::BitBtn_OKClick() {
-    // The four colour pickers' colours go to KleurEuro .. KleurWereld here, and only here.
+    // The colours are the one setting that waits for OK.
+    for (const PickerSetting& p : Pickers()) {
+        if (p.picker->Exists()) *p.setting = p.picker->Color();
+    }
 }

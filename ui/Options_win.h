@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "components/ztColorPick_win.h"
 #include "ui/Main_win.h"
 #include "ui/OptionsLogic.h"
 #include "win/Button.h"
@@ -60,13 +61,15 @@ class TForm_Opties : public win::Form {
 
     // The default message beep of a rejected rate; tests count it instead.
     std::function<void()> Beep;
-    // Shows the own-currencies dialog modally (until that dialog exists, nothing).
+    // Shows the own-currencies dialog modally.
     std::function<void()> ShowOwnCurrencies;
+    // Hands the interface language to the main window's calculator (ztCalculator1), once the
+    // main window holds one.
+    std::function<void(TztLanguage language)> SetCalculatorLanguage;
 
     // Controls that exist from the start.
     win::PageControl PageControl1;
-    win::TabSheet TabSheet_Algemeen, TabSheet_Print, TabSheet_VasteMunten,
-        TabSheet_VariabeleMunten;
+    win::TabSheet TabSheet_Algemeen, TabSheet_Print, TabSheet_VasteMunten, TabSheet_VariabeleMunten;
     win::Button BitBtn_OK;
 
     // The general page.
@@ -86,6 +89,7 @@ class TForm_Opties : public win::Form {
     win::GroupBox GroupBox_Kolommen;
     win::CheckBox CheckBox_Vlag, CheckBox_Munt, CheckBox_Munteenheid, CheckBox_Symbool;
     win::GroupBox GroupBox_Colors;
+    TztColorPicker ztColorPickerEuro, ztColorPickerEU, ztColorPickerEuropa, ztColorPickerWereld;
     win::Label Label_KleurEuro, Label_KleurEU, Label_KleurEuropa, Label_KleurWereld;
 
     // The two currency pages: headings, and one row per slot, reached by name (prefix and
@@ -117,10 +121,10 @@ class TForm_Opties : public win::Form {
     void CreateResultsPage();
     void CreateCurrencyPage(bool fixed);
     void CreateCurrencyRow(win::TabSheet& page, win::Panel& fronts, int slot, int top);
-    void PageCreated();
+    void PageCreated(win::TabSheet& page);
 
     // Filling what exists from Rec: the show-time values, the texts, the rows.
-    void FillCurrencyRows();
+    void FillCurrencyRows(const win::TabSheet* page = nullptr);  // all pages when null
     void FillGeneral();
     void FillResults();
     void ApplyOptionTexts();
@@ -135,6 +139,12 @@ class TForm_Opties : public win::Form {
         return Find<T>(prefix + std::to_string(slot));
     }
     void ReleaseOtherDefaults(const char* prefix, int slot);
+    // The four colour pickers with the settings they stand for, euro first.
+    struct PickerSetting {
+        TztColorPicker* picker;
+        Colour* setting;
+    };
+    std::array<PickerSetting, 4> Pickers();
 
     TForm_Main& main_;
     TForm_PrintList* printList_;

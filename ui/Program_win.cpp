@@ -6,6 +6,8 @@
 
 #include "core/ExactDecimal.h"
 #include "ui/Main_win.h"
+#include "ui/OwnCurrency_win.h"
+#include "ui/Options_win.h"
 #include "ui/Print_win.h"
 #include "ui/Splash_win.h"
 #include "util/zt_Misc_win.h"
@@ -70,14 +72,32 @@ int RunProgram() {
                      .localeLanguage = LanguageFromLocale(),
                      .cleanupRun = IsCleanupRun(CommandLineArguments())});
     if (!main.CreateMain()) return 1;
-    // The result list draws with the main window's settings, separators and flags.
+    // The result list draws with the main window's settings, separators and flags; the
+    // options dialog re-captions it. The windows are created in the order options dialog,
+    // result list, own currencies.
     TForm_PrintList printList(main);
-    if (!printList.CreatePrintList()) return 1;
+    TForm_Opties options(main, &printList);
+    if (!options.CreateOpties() || !printList.CreatePrintList()) return 1;
+    // The own currencies' pictures are handed out by the main window (ImageOwn1, ImageOwn2):
+    // a picture chosen in their dialog goes there at once.
+    SlotPictures slotPictures;
+    slotPictures.Own() = main.Own;
+    const int ownPictures = slotPictures.Listen([&](int slot) {
+        const int k = slot - 20;
+        main.Own = slotPictures.Own();
+        (k == 1 ? main.ImageOwn1 : main.ImageOwn2).SetPicture(slotPictures.OwnPicture(k));
+    });
+    TFormEigenMunt ownCurrencies(main.Rec, slotPictures);
+    if (!ownCurrencies.CreateEigenMunt()) return 1;
+    options.ShowOwnCurrencies = [&ownCurrencies] { ownCurrencies.ShowModal(); };
     main.SetResultSink(&printList);
-    main.OnLanguageApplied = [&printList] { printList.ApplyLanguage(); };
+    main.ApplyLanguage = [&options] { options.ApplyLanguage(); };
+    main.ShowOptions = [&options] { options.ShowModal(); };
     const int code = win::Application::Run(main);
-    // The result list is destroyed first: nothing may reach it from the main window then.
+    // Nothing may reach the other windows from the main window once they go.
     main.SetResultSink(nullptr);
-    main.OnLanguageApplied = nullptr;
+    main.ApplyLanguage = nullptr;
+    main.ShowOptions = nullptr;
+    slotPictures.Unlisten(ownPictures);
     return code;
 }

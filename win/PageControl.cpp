@@ -97,15 +97,15 @@ void PageControl::ShowPage(int index) {
     ::SendMessageW(Handle(), TCM_SETCURSEL, index, 0);
     if (index == active_ && page->Visible()) return;
     TabSheet* old = ActivePage();
+    // A focus inside the page that goes moves to the tabs first, as property sheets do: the
+    // control left finishes its input (its exit handler runs) before anything else happens.
+    HWND focus = ::GetFocus();
+    if (old && focus && ::IsChild(old->Handle(), focus)) ::SetFocus(Handle());
     if (!page->wasShown_) {
         page->wasShown_ = true;
         if (page->OnFirstShow) page->OnFirstShow();
     }
     active_ = index;
-    // A focus inside the page that goes stays in the page control, as property sheets do.
-    HWND focus = ::GetFocus();
-    const bool focusInOld = old && focus && ::IsChild(old->Handle(), focus);
-    if (focusInOld) ::SetFocus(Handle());
     page->SetVisible(true);
     ::SetWindowPos(page->Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     if (old && old != page) old->SetVisible(false);
@@ -155,8 +155,8 @@ void CollectTabStops(HWND parent, HWND pageControl, std::vector<HWND>& stops) {
 
 bool PageControl::MoveFocus(HWND root, bool forward) {
     HWND focus = ::GetFocus();
-    if (focus && (::SendMessageW(focus, WM_GETDLGCODE, VK_TAB, 0) &
-                  (DLGC_WANTTAB | DLGC_WANTALLKEYS))) {
+    if (focus &&
+        (::SendMessageW(focus, WM_GETDLGCODE, VK_TAB, 0) & (DLGC_WANTTAB | DLGC_WANTALLKEYS))) {
         return false;  // the control takes Tab itself
     }
     std::vector<HWND> stops;
@@ -169,8 +169,8 @@ bool PageControl::MoveFocus(HWND root, bool forward) {
         if (it != stops.end()) at = it - stops.begin();
     }
     const auto count = static_cast<std::ptrdiff_t>(stops.size());
-    const std::ptrdiff_t next = at < 0 ? (forward ? 0 : count - 1)
-                                       : (at + (forward ? 1 : count - 1)) % count;
+    const std::ptrdiff_t next =
+        at < 0 ? (forward ? 0 : count - 1) : (at + (forward ? 1 : count - 1)) % count;
     HWND target = stops[static_cast<std::size_t>(next)];
     // As the dialog manager does: an edit reached by Tab has its text selected.
     if (::SendMessageW(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) {

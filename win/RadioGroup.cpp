@@ -77,9 +77,9 @@ void RadioGroup::Arrange() {
     const int rowHeight = std::max(1, free / perColumn);
     const int topMargin = textHeight + 1 + (free % perColumn) / 2;
     for (int i = 0; i < count; ++i) {
-        buttons_[static_cast<std::size_t>(i)]->SetBounds(
-            8 + (i / perColumn) * columnWidth, topMargin + (i % perColumn) * rowHeight,
-            columnWidth - 4, rowHeight);
+        buttons_[static_cast<std::size_t>(i)]->SetBounds(8 + (i / perColumn) * columnWidth,
+                                                         topMargin + (i % perColumn) * rowHeight,
+                                                         columnWidth - 4, rowHeight);
     }
 }
 

@@ -43,8 +43,8 @@ bool SpinEdit::Create(const SpinEditParams& params) {
     DWORD style = WS_CHILD | UDS_ALIGNRIGHT | UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_NOTHOUSANDS;
     if (params.visible) style |= WS_VISIBLE;
     if (!params.enabled) style |= WS_DISABLED;
-    upDown_ = ::CreateWindowExW(0, UPDOWN_CLASSW, nullptr, style, 0, 0, 0, 0,
-                                ::GetParent(Handle()), nullptr, Application::Instance(), nullptr);
+    upDown_ = ::CreateWindowExW(0, UPDOWN_CLASSW, nullptr, style, 0, 0, 0, 0, ::GetParent(Handle()),
+                                nullptr, Application::Instance(), nullptr);
     if (!upDown_) return false;
     ::SendMessageW(upDown_, UDM_SETBUDDY, reinterpret_cast<WPARAM>(Handle()), 0);
     ::SendMessageW(upDown_, UDM_SETRANGE32, min_, max_);

@@ -72,9 +72,22 @@ TEST(OptionsDecimalsText, ClampedToZeroToEight) {
         const char* text;
         int value;
     } cases[] = {
-        {"2", 2},   {"0", 0},   {"8", 8},   {"9", 8},   {"", 0},        {"2,5", 0},
-        {"2.5", 0}, {"-3", 0},  {"+5", 5},  {" 7 ", 7}, {"abc", 0},     {"-", 0},
-        {"007", 7}, {"1e1", 0}, {"99999999999999999999999", 8}, {"-99999999999999999999", 0},
+        {"2", 2},
+        {"0", 0},
+        {"8", 8},
+        {"9", 8},
+        {"", 0},
+        {"2,5", 0},
+        {"2.5", 0},
+        {"-3", 0},
+        {"+5", 5},
+        {" 7 ", 7},
+        {"abc", 0},
+        {"-", 0},
+        {"007", 7},
+        {"1e1", 0},
+        {"99999999999999999999999", 8},
+        {"-99999999999999999999", 0},
     };
     for (const auto& c : cases) EXPECT_EQ(SpinValueFromText(c.text, 0, 8), c.value) << c.text;
 }
@@ -96,11 +109,9 @@ TEST(OptionsDefaults, ADefaultSlotIsOfferedAndStaysOffered) {
         bool clicked;
         bool shown;
     } clicks[] = {
-        {20, false, true},  // the default source and target: undone
+        {20, false, true},   // the default source and target: undone
         {13, false, false},  // no longer a default: unticked
-        {13, true, true},
-        {5, false, false},
-        {21, true, true},
+        {13, true, true},   {5, false, false}, {21, true, true},
     };
     for (const auto& c : clicks) {
         EXPECT_EQ(OfferedBoxClicked(rec, c.slot, c.clicked), c.shown) << c.slot;
@@ -120,11 +131,11 @@ TEST(OptionsPreview, Texts) {
         const char* separator;
         const char* text;
     } cases[] = {
-        {0, PreviewMoment::Click, ",", "1,33333"},  {0, PreviewMoment::Show, ",", "1,33333"},
-        {1, PreviewMoment::Click, ",", "1,33"},     {1, PreviewMoment::Show, ".", "1.33"},
+        {0, PreviewMoment::Click, ",", "1,33333"},   {0, PreviewMoment::Show, ",", "1,33333"},
+        {1, PreviewMoment::Click, ",", "1,33"},      {1, PreviewMoment::Show, ".", "1.33"},
         {2, PreviewMoment::Click, ",", "1,33 euro"}, {2, PreviewMoment::Show, ",", "1,33 euro"},
-        {3, PreviewMoment::Click, ",", "€ 1,33"},   {3, PreviewMoment::Show, ",", "1,33 €"},
-        {3, PreviewMoment::Click, ".", "€ 1.33"},   {4, PreviewMoment::Click, ",", ""},
+        {3, PreviewMoment::Click, ",", "€ 1,33"},    {3, PreviewMoment::Show, ",", "1,33 €"},
+        {3, PreviewMoment::Click, ".", "€ 1.33"},    {4, PreviewMoment::Click, ",", ""},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(PreviewText(c.mode, c.moment, c.separator), c.text) << c.mode;
@@ -151,10 +162,18 @@ TEST(OptionsStartup, StartingMinimisedGoesWithTheTray) {
         rec.SysteemLade = c.tray;
         rec.Minimalizeren = c.minimised;
         switch (c.event) {
-            case Taskbar: TrayChosen(rec, 0); break;
-            case Tray: TrayChosen(rec, 1); break;
-            case Normal: NormalVisibleChosen(rec); break;
-            case Minimized: MinimizedChosen(rec); break;
+            case Taskbar:
+                TrayChosen(rec, 0);
+                break;
+            case Tray:
+                TrayChosen(rec, 1);
+                break;
+            case Normal:
+                NormalVisibleChosen(rec);
+                break;
+            case Minimized:
+                MinimizedChosen(rec);
+                break;
         }
         EXPECT_EQ(rec.SysteemLade, c.trayAfter) << &c - cases;
         EXPECT_EQ(rec.Minimalizeren, c.minimisedAfter) << &c - cases;
@@ -180,9 +199,12 @@ TEST(OptionsArt, PicturesAreDrawnOnTheKeyColourAndLeaveItAtTheirBottomLeft) {
         Picture picture;
         int size;
     } pictures[] = {
-        {"symbol position", SymbolPositionPicture(), 16}, {"ok", OkPicture(), 16},
-        {"languages", LanguagesPicture(), 32},            {"clipboard", ClipboardCoinPicture(), 32},
-        {"results", ResultsPicture(), 32},                {"pointer", PointerPicture(), 16},
+        {"symbol position", SymbolPositionPicture(), 16},
+        {"ok", OkPicture(), 16},
+        {"languages", LanguagesPicture(), 32},
+        {"clipboard", ClipboardCoinPicture(), 32},
+        {"results", ResultsPicture(), 32},
+        {"pointer", PointerPicture(), 16},
     };
     for (const auto& p : pictures) {
         ASSERT_EQ(p.picture.width, p.size) << p.name;

@@ -27,14 +27,20 @@ class OptionsTest : public ::testing::Test {
             .registry = &registry, .separators = {",", "."}, .localeLanguage = 0});
         ASSERT_TRUE(main->CreateMain());
         print = std::make_unique<TForm_PrintList>(*main);
-        ASSERT_TRUE(print->CreatePrintList());
         opties = std::make_unique<TForm_Opties>(*main, print.get());
         ASSERT_TRUE(opties->CreateOpties());
+        ASSERT_TRUE(print->CreatePrintList());
         opties->Beep = [this] { ++beeps; };
+        main->SetResultSink(print.get());
+        main->ApplyLanguage = [this] { opties->ApplyLanguage(); };
+        main->ShowOptions = [this] { opties->ShowModal(); };
         main->Show();
         Pump();
     }
     void TearDown() override {
+        main->SetResultSink(nullptr);
+        main->ApplyLanguage = nullptr;
+        main->ShowOptions = nullptr;
         opties.reset();
         print.reset();
         main.reset();
@@ -44,6 +50,10 @@ class OptionsTest : public ::testing::Test {
     // Shows the dialog modally and runs `inside` from its message loop, once it is shown and
     // active; gives the modal result.
     int Modal(std::function<void()> inside) {
+        return Modal(std::move(inside), [this] { return opties->ShowModal(); });
+    }
+    // The same, with the dialog shown by `show`.
+    int Modal(std::function<void()> inside, const std::function<int()>& show) {
         pendingAction = [this, inside = std::move(inside)] {
             SetForegroundWindow(opties->Handle());
             Pump();
@@ -55,7 +65,18 @@ class OptionsTest : public ::testing::Test {
             pendingAction = nullptr;
             if (action) action();
         });
-        return opties->ShowModal();
+        return show();
+    }
+    // The main window's options button, clicked; the dialog runs `inside` and is closed.
+    void OptionsButton(std::function<void()> inside) {
+        Modal(std::move(inside), [this] {
+            const win::ToolButton& button = main->ToolButton_Options;
+            SendMessageW(GetParent(main->ToolBar_Valomat.Handle()), WM_COMMAND,
+                         MAKEWPARAM(button.Command(), BN_CLICKED),
+                         reinterpret_cast<LPARAM>(main->ToolBar_Valomat.Handle()));
+            Pump();
+            return 0;
+        });
     }
     template <typename T>
     T& Control(const std::string& name) {
@@ -331,6 +352,70 @@ TEST_F(OptionsTest, MinimisedStartGoesWithTheTrayInTheHiddenGroups) {
         EXPECT_EQ(opties->Image_Pijl.Left(), 335);
         CloseBox();
     });
+}
+
+TEST_F(OptionsTest, TheMainWindowShownTakesItsTextsFromTheLanguageRoutine) {
+    opties.reset();
+    print.reset();
+    main.reset();
+    registry.Put("Software\\ZT\\Valomat\\Algemeen", "Taal", {RegKind::Integer, {2, 0, 0, 0}});
+    SetUp();
+    EXPECT_EQ(main->GroupBox_Naar.Text(), "Dest.");
+    EXPECT_EQ(main->ToolButton_StayOnTop.Hint(), "Tout en haut");
+    EXPECT_EQ(main->Menu_Options.Caption(), "Préférences");
+    EXPECT_EQ(main->Label_Naar.Text(), "euro (EURO,€)");
+    EXPECT_EQ(print->Caption(), "List de résultats");
+    EXPECT_EQ(opties->Caption(), "Préférences");
+}
+
+TEST_F(OptionsTest, AfterTheDialogTheMainWindowConvertsWithTheNewSettings) {
+    main->Edit_Van.SetText("100");
+    const int heightBefore = main->ClientHeight();
+    OptionsButton([&] {
+        ShowPage(opties->TabSheet_VariabeleMunten);
+        Click(Control<win::SpeedButton>("SpeedButton_DefaultNaar13"));  // GBP offered, default
+        Type(Control<win::Edit>("Edit_Koers13"), L"0.5");
+        ShowPage(opties->TabSheet_VasteMunten);
+        Click(Control<win::SpeedButton>("SpeedButton_DefaultVan1"));
+        SendMessageW(Control<win::CheckBox>("CheckBox_Selected2").Handle(), BM_CLICK, 0, 0);
+        Press(VK_ESCAPE);
+    });
+    EXPECT_EQ(main->Rec.Koers[13], 0.5L);
+    // BEF, the current from-currency, is no longer offered: the first listed slot takes over.
+    EXPECT_EQ(main->Rec.VanMunt, 1);
+    EXPECT_TRUE(main->SpeedButton_Van[0].Down());
+    EXPECT_EQ(main->Label_Van.Text(), "euro (EURO,€)");
+    main->SpeedButton_Naar1Click(nullptr);
+    EXPECT_EQ(main->Edit_Naar.Text(), "100,00");
+    main->Rec.NaarMunt = 13;
+    main->SpeedButton_Naar1Click(nullptr);
+    EXPECT_EQ(main->Edit_Naar.Text(), "50,00") << "100 euro at the new rate";
+    // The rows were laid out again (GBP listed, BEF not), and drawing is on again.
+    EXPECT_EQ(main->ClientHeight(), heightBefore);
+    EXPECT_EQ(main->Label_Munt[1].Tag, 3);
+    EXPECT_EQ(main->Label_Munt[11].Tag, 13);
+    EXPECT_TRUE(IsWindowVisible(main->Handle()));
+    EXPECT_EQ(GetPropW(main->Handle(), L"ValomatRedrawSuspensions"), nullptr);
+}
+
+TEST_F(OptionsTest, ColoursAreTakenOnlyOnOk) {
+    const Colour before = main->Rec.KleurEuro;
+    const Colour red = MakeColour(255, 0, 0);
+    Modal([&] {
+        ShowPage(opties->TabSheet_Print);
+        opties->ztColorPickerEuro.ColorSelected(red);
+        CloseBox();
+    });
+    EXPECT_EQ(main->Rec.KleurEuro, before) << "the close box drops the colour";
+    Modal([&] {
+        EXPECT_EQ(opties->ztColorPickerEuro.Color(), before) << "shown again from the settings";
+        opties->ztColorPickerEuro.ColorSelected(red);
+        opties->ztColorPickerWereld.ColorSelected(red);
+        SendMessageW(opties->BitBtn_OK.Handle(), BM_CLICK, 0, 0);
+    });
+    EXPECT_EQ(main->Rec.KleurEuro, red);
+    EXPECT_EQ(main->Rec.KleurWereld, red);
+    EXPECT_EQ(main->Rec.KleurEU, MakeColour(0x80, 0, 0));
 }
 
 }  // namespace

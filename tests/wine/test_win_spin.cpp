@@ -28,8 +28,8 @@ class Spin : public ::testing::Test {
                                  .minValue = 0,
                                  .maxValue = 8,
                                  .value = 2}));
-        ASSERT_TRUE(other.Create({.parent = &form, .name = "Edit_Koers13", .x = 8, .y = 40,
-                                  .width = 60, .height = 21}));
+        ASSERT_TRUE(other.Create(
+            {.parent = &form, .name = "Edit_Koers13", .x = 8, .y = 40, .width = 60, .height = 21}));
         spin.OnChange = [this] { values.push_back(spin.Value()); };
         form.Show();
         SetForegroundWindow(form.Handle());
