@@ -6,6 +6,7 @@
 #include <cwctype>
 #include <vector>
 
+#include "util/zt_Misc_win.h"
 #include "win/Application.h"
 #include "win/Form.h"
 #include "win/Text.h"
@@ -101,6 +102,8 @@ void PageControl::ShowPage(int index) {
     // control left finishes its input (its exit handler runs) before anything else happens.
     HWND focus = ::GetFocus();
     if (old && focus && ::IsChild(old->Handle(), focus)) ::SetFocus(Handle());
+    // Built, shown and the old page hidden in one go: painted once, never half.
+    const RedrawSuspension suspended(Handle());
     if (!page->wasShown_) {
         page->wasShown_ = true;
         if (page->OnFirstShow) page->OnFirstShow();

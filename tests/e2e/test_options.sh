@@ -9,24 +9,15 @@ e2e_tmp
 e2e_fresh nl_BE.UTF-8
 printf '' | xclip -selection clipboard >/dev/null 2>&1  # a clean clipboard
 e2e_start "$exe"
-sleep 1.5  # the splash has gone by now
+e2e_wait_splash
 
-# Wine draws the frame inside the X window: the client area of the main window (326 wide, 427
-# high at a first start) lies a border in from the sides and below the caption.
-eval "$(xdotool getwindowgeometry --shell "$VALOMAT_WIN" | sed 's/^/MAIN_/')"
-border=$(( (MAIN_WIDTH - 326) / 2 ))
-client_x=$(( MAIN_X + border ))
-client_y=$(( MAIN_Y + MAIN_HEIGHT - 427 - border ))
-click() { xdotool mousemove $((client_x + $1)) $((client_y + $2)) click 1; sleep 0.3; }
+# The main window's client area is 326 x 427 at a first start.
+e2e_client "$VALOMAT_WIN" 326 427
+border=$E2E_BORDER
 
 # The options button: the tenth place of the tool bar (31-pixel buttons, 8-pixel separators).
-click 227 17
-options=""
-for _ in $(seq 200); do
-  options=$(xdotool search --onlyvisible --name '^Voorkeuren$' 2>/dev/null | head -1 || true)
-  [ -n "$options" ] && break
-  sleep 0.05
-done
+e2e_click 227 17
+options=$(e2e_wait_window Voorkeuren)
 check "the options button opens the options dialog" yes "$([ -n "$options" ] && echo yes || echo no)"
 [ -n "$options" ] || { e2e_finish; exit 1; }
 eval "$(xdotool getwindowgeometry --shell "$options" | sed 's/^/DLG_/')"
@@ -54,17 +45,19 @@ check "Esc closes the dialog" no \
 
 # GBP is now the thirteenth row: its to-button, then 100 BEF typed into the amount box and
 # committed.
-sleep 0.5
-click 289 398
-click 70 54
+e2e_click 289 398
+e2e_click 70 54
 xdotool key ctrl+a
 xdotool type --delay 30 '100'
-xdotool key Return
-sleep 0.3
-xdotool key ctrl+c
-sleep 0.5
+xdotool key Return ctrl+c
+copied=""
+for _ in $(seq 50); do
+  copied=$(timeout 2 xclip -o -selection clipboard 2>/dev/null || true)
+  [ -n "$copied" ] && break
+  sleep 0.1
+done
 # 100 / 40.3399 * 0.5 = 1.2394...
-check "100 BEF in GBP at the new rate" "1,24" "$(timeout 2 xclip -o -selection clipboard 2>/dev/null)"
+check "100 BEF in GBP at the new rate" "1,24" "$copied"
 
 e2e_close
 reg_snapshot

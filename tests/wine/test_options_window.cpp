@@ -418,4 +418,24 @@ TEST_F(OptionsTest, ColoursAreTakenOnlyOnOk) {
     EXPECT_EQ(main->Rec.KleurEU, MakeColour(0x80, 0, 0));
 }
 
+TEST_F(OptionsTest, DefiningOwnCurrenciesRefreshesTheirRows) {
+    const Picture flag(20, 20, MakeColour(0, 160, 0));
+    int shown = 0;
+    opties->ShowOwnCurrencies = [&] {
+        ++shown;
+        SetOwnCurrency(main->Rec, 1, "dinar", "DIN", "d");
+        main->ImageOwn1.SetPicture(flag);
+    };
+    Modal([&] {
+        ShowPage(opties->TabSheet_VariabeleMunten);
+        Click(opties->SpeedButtonEigenMunten);
+        EXPECT_EQ(shown, 1);
+        EXPECT_EQ(Control<win::Label>("Label_Munt21").Text(), "dinar (DIN,d)");
+        EXPECT_EQ(Control<win::SpeedButton>("SpeedButton_DefaultVan21").Glyph(), flag);
+        EXPECT_EQ(Control<win::SpeedButton>("SpeedButton_DefaultNaar21").Glyph(), flag);
+        EXPECT_TRUE(Control<win::SpeedButton>("SpeedButton_DefaultVan22").Glyph().Empty());
+        CloseBox();
+    });
+}
+
 }  // namespace
