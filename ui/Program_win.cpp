@@ -73,8 +73,7 @@ int RunProgram() {
                      .cleanupRun = IsCleanupRun(CommandLineArguments())});
     if (!main.CreateMain()) return 1;
     // The result list draws with the main window's settings, separators and flags; the
-    // options dialog re-captions it. The windows are created in the order options dialog,
-    // result list, own currencies.
+    // options dialog re-captions it. Both are created hidden now, in this order.
     TForm_PrintList printList(main);
     TForm_Opties options(main, &printList);
     if (!options.CreateOpties() || !printList.CreatePrintList()) return 1;
@@ -87,9 +86,19 @@ int RunProgram() {
         main.Own = slotPictures.Own();
         (k == 1 ? main.ImageOwn1 : main.ImageOwn2).SetPicture(slotPictures.OwnPicture(k));
     });
-    TFormEigenMunt ownCurrencies(main.Rec, slotPictures);
-    if (!ownCurrencies.CreateEigenMunt()) return 1;
-    options.ShowOwnCurrencies = [&ownCurrencies] { ownCurrencies.ShowModal(); };
+    // Like the options dialog's pages, the own-currencies dialog is built when first needed,
+    // which keeps its windows out of the start-up.
+    std::unique_ptr<TFormEigenMunt> ownCurrencies;
+    options.ShowOwnCurrencies = [&] {
+        if (!ownCurrencies) {
+            ownCurrencies = std::make_unique<TFormEigenMunt>(main.Rec, slotPictures);
+            if (!ownCurrencies->CreateEigenMunt()) {
+                ownCurrencies.reset();
+                return;
+            }
+        }
+        ownCurrencies->ShowModal();
+    };
     main.SetResultSink(&printList);
     main.ApplyLanguage = [&options] { options.ApplyLanguage(); };
     main.ShowOptions = [&options] { options.ShowModal(); };
@@ -98,6 +107,8 @@ int RunProgram() {
     main.SetResultSink(nullptr);
     main.ApplyLanguage = nullptr;
     main.ShowOptions = nullptr;
+    options.ShowOwnCurrencies = nullptr;
+    ownCurrencies.reset();
     slotPictures.Unlisten(ownPictures);
     return code;
 }
