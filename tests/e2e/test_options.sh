@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The options dialog as a person uses it, in a fresh prefix and the Dutch (Belgium) locale: the
 # tool bar's options button opens it, the keyboard goes to the variable currencies, a new GBP
-# rate is typed with a point and GBP is offered; after the dialog closes the main window
-# converts to GBP at that rate, and after the program ends the registry holds it.
+# rate is typed with a point, GBP is offered and French chosen; after the dialog closes the main
+# window converts to GBP at that rate, and after the program ends the registry holds it all.
 source "$(dirname "$0")/lib.sh"
 exe=$1
 e2e_tmp
@@ -32,16 +32,20 @@ echo "screenshot: $shot"
 
 # The focus starts on the tabs: Ctrl+Tab three times to "Variabele munten", Tab into the GBP
 # rate box (its text selected), a rate typed with a point, Tab twice to GBP's offered box,
-# Space ticks it, Esc closes like the close box.
+# Space ticks it. Ctrl+Tab wraps round to "Algemeen", Tab goes to the checked language and Down
+# twice chooses French, which the dialog speaks at once. Esc closes like the close box.
 xdotool key --delay 120 ctrl+Tab ctrl+Tab ctrl+Tab Tab
 xdotool type --delay 60 '0.5'
-xdotool key --delay 120 Tab Tab space Escape
+xdotool key --delay 120 Tab Tab space ctrl+Tab Tab Down Down
+check "the dialog speaks French at once" yes \
+  "$([ -n "$(e2e_wait_window 'Pr.f.rences')" ] && echo yes || echo no)"
+xdotool key Escape
 for _ in $(seq 100); do
-  xdotool search --onlyvisible --name '^Voorkeuren$' >/dev/null 2>&1 || break
+  xdotool search --onlyvisible --name '^Pr.f.rences$' >/dev/null 2>&1 || break
   sleep 0.05
 done
 check "Esc closes the dialog" no \
-  "$(xdotool search --onlyvisible --name '^Voorkeuren$' >/dev/null 2>&1 && echo yes || echo no)"
+  "$(xdotool search --onlyvisible --name '^Pr.f.rences$' >/dev/null 2>&1 && echo yes || echo no)"
 
 # GBP is now the thirteenth row: its to-button, then 100 BEF typed into the amount box and
 # committed.
@@ -64,4 +68,5 @@ reg_snapshot
 check "the rate is stored as the double 0.5" "REG_BINARY 000000000000E03F" \
   "$(reg_get 'Software\ZT\Valomat\Koers' GBP)"
 check "GBP is offered" "REG_DWORD 0x1" "$(reg_get 'Software\ZT\Valomat\Decimalen' Geselecteerd13)"
+check "the next start is in French" "REG_DWORD 0x2" "$(reg_get 'Software\ZT\Valomat\Algemeen' Taal)"
 e2e_finish

@@ -180,6 +180,8 @@ TEST_F(OptionsTest, ARateTypedAndClosedWithoutLeavingItsBoxIsKept) {
          win::mrCancel},
         {"Esc", [](TForm_Opties&) { Press(VK_ESCAPE); }, win::mrCancel},
         {"Enter", [](TForm_Opties&) { Press(VK_RETURN); }, win::mrOk},
+        {"Alt+O, the OK button's access key", [](TForm_Opties&) { testkeys::PressAlt('O'); },
+         win::mrOk},
     };
     int n = 2;
     for (const auto& way : ways) {
