@@ -5,7 +5,6 @@
 #include "core/Conversion.h"
 #include "core/SettingsStore.h"
 #include "ui/Artwork.h"
-#include "ui/Languages.h"
 #include "ui/MainLayout.h"
 #include "ui/MainPosition.h"
 #include "ui/OptionsLogic.h"
