@@ -9,12 +9,7 @@ export VALOMAT_XVFB_DISPLAY=${VALOMAT_XVFB_DISPLAY:-95}
 unset DISPLAY
 source tests/e2e/lib.sh
 e2e_tmp
-crop() {  # crop WINDOW OUT: the window's area of a screenshot of the whole screen
-  local X Y WIDTH HEIGHT SCREEN WINDOW
-  eval "$(xdotool getwindowgeometry --shell "$1")"
-  import -window root "$E2E_DIR/screen.png"
-  convert "$E2E_DIR/screen.png" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage -strip "$2"
-}
+crop() { e2e_crop "$@"; }
 for lang in nl:nl_BE.UTF-8 en:en_GB.UTF-8; do
   e2e_fresh "${lang#*:}"
   wine "$exe" >/dev/null 2>&1 &
@@ -57,3 +52,6 @@ for picture in color-picker own-currencies; do
   convert "$shots/$picture.bmp" -strip "docs/$picture.png"
 done
 ls -la docs/color-picker.png docs/own-currencies.png
+
+# The options dialog's pages.
+bash scripts/screenshots-options.sh "$exe"

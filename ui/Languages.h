@@ -37,3 +37,44 @@ struct PrintListTexts {
 };
 
 const PrintListTexts& PrintTexts(int language);
+
+// The options dialog: its caption, the tabs, the groups and labels of the four pages.
+struct OptionsTexts {
+    const char* caption;
+    const char* tabAlgemeen;
+    const char* tabPrint;
+    const char* tabVasteMunten;
+    const char* tabVariabeleMunten;
+    const char* taal;        // RadioGroup_Taal caption
+    const char* klembord;    // GroupBox_Klembord
+    const char* uitleg;      // Label_Uitleg, the clipboard explanation
+    const char* systemTray;  // RadioGroup_SystemTray caption
+    const char* systemTrayItems[2];
+    const char* weergave;  // RadioGroup_Weergave caption
+    const char* weergaveItems[4];
+    const char* kolommen;  // GroupBox_Kolommen
+    const char* vlag;
+    const char* munt;
+    const char* munteenheid;
+    const char* symbool;
+    const char* colors;  // GroupBox_Colors
+    const char* kleurEuro;
+    const char* kleurEU;
+    const char* kleurEuropa;
+    const char* kleurWereld;
+    const char* defaults;   // Label_Defaults, the fixed page
+    const char* defaults2;  // Label_Defaults2, the variable page
+    const char* koerswisselingen;
+    const char* decimalen;
+    const char* startup;  // GroupBox_Startup
+    const char* normalVisible;
+    const char* minimized;
+    const char* eigenMunten;   // SpeedButtonEigenMunten
+    const char* symbolBefore;  // hint of a symbol-position button that is down
+    const char* symbolAfter;   // ... and up
+};
+
+const OptionsTexts& OptionTexts(int language);
+
+// The languages under their own names, never translated.
+inline constexpr const char* kLanguageNames[] = {"Nederlands", "English", "Français"};

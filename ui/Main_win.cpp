@@ -6,9 +6,9 @@
 #include "core/SettingsStore.h"
 #include "ui/About_win.h"
 #include "ui/Artwork.h"
-#include "ui/Languages.h"
 #include "ui/MainLayout.h"
 #include "ui/MainPosition.h"
+#include "ui/OptionsLogic.h"
 #include "util/zt_Misc_win.h"
 #include "win/Application.h"
 #include "win/Clipboard.h"
@@ -72,7 +72,7 @@ void TForm_Main::FormCreate() {
 }
 
 void TForm_Main::FormShow() {
-    ApplyLanguage();
+    if (ApplyLanguage) ApplyLanguage();
     Convert(true);
     ShowDefaults(true);
     if (Edit_Van.CanFocus()) Edit_Van.SetFocus();
@@ -335,39 +335,6 @@ void TForm_Main::ApplyLayout() {
     SetClientHeight(layout.clientHeight);
 }
 
-void TForm_Main::ApplyLanguage() {
-    const MainWindowTexts& t = MainTexts(Rec.Taal);
-    GroupBox_Van.SetText(t.groupVan);
-    GroupBox_Naar.SetText(t.groupNaar);
-    ToolButton_Copy.SetHint(t.copy);
-    Menu_Copy.SetCaption(t.copy);
-    ToolButton_Paste.SetHint(t.paste);
-    Menu_Paste.SetCaption(t.paste);
-    ToolButton_Convert.SetHint(t.convert);
-    Menu_Convert.SetCaption(t.convert);
-    ToolButton_List.SetHint(t.list);
-    ToolButton_StayOnTop.SetHint(t.stayOnTop);
-    ToolButton_PrintList.SetHint(t.printList);
-    Menu_PrintList.SetCaption(t.printList);
-    ToolButton_Options.SetHint(t.options);
-    Menu_Options.SetCaption(t.options);
-    ToolButton_Info.SetHint(t.info);
-    Menu_ST_Info.SetCaption(t.info);
-    ToolButton_Exit.SetHint(t.exit);
-    Menu_ST_Exit.SetCaption(t.exit);
-    SpeedButtonCalculator.SetHint(t.calculator);
-    SpeedButtonCalculator.SetText(t.calculator);  // its name for screen readers
-    ztCalculator1.Language = static_cast<TztLanguage>(Rec.Taal);
-    Menu_ST_Open.SetCaption(t.open);
-    // The rows show the slot their label's Tag holds.
-    for (win::Label& label : Label_Munt) {
-        if (label.Tag < 1 || label.Tag > kSlotCount) continue;
-        label.SetText(SlotCaption(Rec, label.Tag, Rec.Taal));
-        label.SetTextColour(SlotColour(Rec, label.Tag));
-    }
-    if (OnLanguageApplied) OnLanguageApplied();
-}
-
 // ---- handlers ----
 
 void TForm_Main::Edit_VanChange() {
@@ -454,8 +421,38 @@ void TForm_Main::ToolButton_PrintListClick() {
     if (results_) results_->ShowResults();
 }
 
-// The options dialog comes with its own window.
-void TForm_Main::ToolButton_OptionsClick() {}
+void TForm_Main::ToolButton_OptionsClick() {
+    if (!ShowOptions) return;
+    ShowOptions();
+    const RECT before = Bounds();
+    {
+        const RedrawSuspension suspended(Handle());
+        // A current currency no longer offered gives way to the first one offered. Row 1 still
+        // carries the slot of the old list, which may be the one just taken off.
+        if (!Rec.Geselecteerd[Rec.VanMunt] && FirstOfferedSlot(Rec) != 0) {
+            SpeedButton_Van[0].Tag = FirstOfferedSlot(Rec);
+            SpeedButton_Van[0].SetDown(true);
+            SpeedButton_Van1Click(&SpeedButton_Van[0]);
+        }
+        if (!Rec.Geselecteerd[Rec.NaarMunt] && FirstOfferedSlot(Rec) != 0) {
+            SpeedButton_Naar[0].Tag = FirstOfferedSlot(Rec);
+            SpeedButton_Naar[0].SetDown(true);
+            SpeedButton_Naar1Click(&SpeedButton_Naar[0]);
+        }
+        SpeedButton_Van1Click(nullptr);
+        SpeedButton_Naar1Click(nullptr);
+        ApplyLayout();
+        Label_Van.SetTextColour(SlotColour(Rec, Rec.VanMunt));
+        Label_Naar.SetTextColour(SlotColour(Rec, Rec.NaarMunt));
+    }  // drawing resumes here, frame and children repainted
+    const RECT after = Bounds();
+    if (after.bottom < before.bottom) {
+        // What the shorter window no longer covers is painted by the windows below it.
+        const RECT uncovered{before.left, after.bottom, before.right, before.bottom};
+        RedrawWindow(GetDesktopWindow(), &uncovered, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+    }
+}
 
 void TForm_Main::ToolButton_InfoClick() {
     ShowAboutBox(this, Rec.Taal);

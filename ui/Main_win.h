@@ -62,8 +62,10 @@ class TForm_Main : public win::Form {
     void ApplyLayout();
     int FindVanButton(int slot) const;
     Picture SlotPicture(int slot) const;
-    void ApplyLanguage();                     // the main window's texts in the language of Rec.Taal
-    std::function<void()> OnLanguageApplied;  // after ApplyLanguage: the other windows follow
+    // The language routine, owned by the options dialog: it re-captions this window too.
+    std::function<void()> ApplyLanguage;
+    // Shows the options dialog modally.
+    std::function<void()> ShowOptions;
 
     bool ListView() const { return listView_; }
     bool StayOnTopFlag() const { return stayOnTop_; }

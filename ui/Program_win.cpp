@@ -7,6 +7,7 @@
 #include "core/ExactDecimal.h"
 #include "ui/Main_win.h"
 #include "ui/OwnCurrency_win.h"
+#include "ui/Options_win.h"
 #include "ui/Print_win.h"
 #include "ui/Splash_win.h"
 #include "util/zt_Misc_win.h"
@@ -69,20 +70,29 @@ int Run() {
                      .localeLanguage = LanguageFromLocale(),
                      .cleanupRun = IsCleanupRun(CommandLineArguments())});
     if (!main.CreateMain()) return 1;
-    // The result list draws with the main window's settings, separators and flags.
+    // The result list draws with the main window's settings, separators and flags; the
+    // options dialog re-captions it. Both are created hidden now, in this order.
     TForm_PrintList printList(main);
-    if (!printList.CreatePrintList()) return 1;
-    main.SetResultSink(&printList);
-    main.OnLanguageApplied = [&printList] { printList.ApplyLanguage(); };
-    // The own-currencies dialog writes the settings and the pictures the other windows show.
+    TForm_Opties options(main, &printList);
+    if (!options.CreateOpties() || !printList.CreatePrintList()) return 1;
+    // The own-currencies dialog writes the settings and the pictures that the other windows
+    // show; it is the fourth window, created hidden like the two before it.
     TFormEigenMunt eigenMunt(main.Rec, main.Pictures);
     if (!eigenMunt.CreateEigenMunt()) return 1;
+    options.ShowOwnCurrencies = [&eigenMunt] { eigenMunt.ShowModal(); };
+    main.SetResultSink(&printList);
+    main.ApplyLanguage = [&options] { options.ApplyLanguage(); };
+    main.ShowOptions = [&options] { options.ShowModal(); };
     const int code = win::Application::Run(main);
     // The windows go while every object is whole, the main window last: nothing it does at
-    // its end reaches the result list.
+    // its end reaches the other windows.
     main.SetResultSink(nullptr);
-    main.OnLanguageApplied = nullptr;
+    main.ApplyLanguage = nullptr;
+    main.ShowOptions = nullptr;
+    options.ShowOwnCurrencies = nullptr;
+    eigenMunt.Destroy();
     printList.Destroy();
+    options.Destroy();
     main.Destroy();
     return code;
 }

@@ -4,6 +4,8 @@
 
 #include <exception>
 #include <new>
+#include <utility>
+#include <vector>
 
 #include "win/Form.h"
 #include "win/Text.h"
@@ -21,6 +23,8 @@ Form* mainForm = nullptr;
 bool terminated = false;
 ATOM formAtom = 0;
 ATOM containerAtom = 0;
+std::vector<std::pair<int, Application::KeyFilter>> keyFilters;
+int nextKeyFilter = 1;
 
 }  // namespace
 
@@ -86,8 +90,24 @@ Form* Application::MainForm() {
     return mainForm;
 }
 
+int Application::AddKeyFilter(KeyFilter filter) {
+    keyFilters.emplace_back(nextKeyFilter, std::move(filter));
+    return nextKeyFilter++;
+}
+
+void Application::RemoveKeyFilter(int id) {
+    std::erase_if(keyFilters, [id](const auto& entry) { return entry.first == id; });
+}
+
 void Application::Dispatch(MSG& msg) {
     try {
+        if (msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST && !keyFilters.empty()) {
+            // A filter may remove filters (its window may close): work on a copy.
+            const auto filters = keyFilters;
+            for (const auto& [id, filter] : filters) {
+                if (filter(msg)) return;
+            }
+        }
         // Dialog navigation (Tab, Shift+Tab, arrows between buttons, default button) works in
         // the form that holds the message's window.
         if (msg.hwnd) {

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -30,6 +31,12 @@ class Application {
 
     // Translates and dispatches one message the way every loop of ours does.
     static void Dispatch(MSG& msg);
+
+    // Sees every key message before the dialog keys of its form do (a page control takes
+    // Ctrl+Tab there); true when it handled the message. Removed by the id it was given.
+    using KeyFilter = std::function<bool(const MSG& msg)>;
+    static int AddKeyFilter(KeyFilter filter);
+    static void RemoveKeyFilter(int id);
 
     // The general error message box, captioned with the title.
     static void ShowError(std::string_view message);

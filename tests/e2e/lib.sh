@@ -152,3 +152,48 @@ yes_no() { "$@" && echo yes || echo no; }
 e2e_visible() {
   xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 || true
 }
+
+# e2e_client WINDOW CLIENT_WIDTH CLIENT_HEIGHT: Wine draws the frame inside the X window, so its
+# geometry is the whole window; the client area of the given size lies a border in from the
+# sides and the bottom. Sets E2E_CLIENT_X, E2E_CLIENT_Y (its top left on the screen) and
+# E2E_BORDER.
+e2e_client() {
+  local X Y WIDTH HEIGHT SCREEN WINDOW
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  E2E_BORDER=$(( (WIDTH - $2) / 2 ))
+  E2E_CLIENT_X=$(( X + E2E_BORDER ))
+  E2E_CLIENT_Y=$(( Y + HEIGHT - $3 - E2E_BORDER ))
+}
+
+# e2e_click X Y: a click at a point of the client area found by e2e_client.
+e2e_click() {
+  xdotool mousemove $((E2E_CLIENT_X + $1)) $((E2E_CLIENT_Y + $2)) click 1
+  sleep 0.3
+}
+
+# e2e_wait_window TITLE: waits for a visible window with exactly that title; prints its id.
+e2e_wait_window() {
+  local id=""
+  for _ in $(seq 200); do
+    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 || true)
+    [ -n "$id" ] && break
+    sleep 0.05
+  done
+  echo "$id"
+}
+
+# e2e_crop WINDOW OUT: the window's area of a screenshot of the whole screen.
+e2e_crop() {
+  local X Y WIDTH HEIGHT SCREEN WINDOW
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  import -window root "$E2E_DIR/screen.png"
+  convert "$E2E_DIR/screen.png" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage -strip "$2"
+}
+
+# e2e_wait_splash: waits until the splash has closed and only the main window is left.
+e2e_wait_splash() {
+  for _ in $(seq 100); do
+    [ "$(xdotool search --onlyvisible --name '^Valomat' 2>/dev/null | wc -l)" -le 1 ] && return 0
+    sleep 0.05
+  done
+}

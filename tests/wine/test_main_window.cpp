@@ -242,15 +242,6 @@ TEST_F(MainWindowTest, UnlistedDefaultIsSelectedWithoutAPressedButton) {
     for (const auto& b : main->SpeedButton_Van) EXPECT_FALSE(b.Down());
 }
 
-TEST_F(MainWindowTest, LanguageTextsFollowTaal) {
-    registry.Put("Software\\ZT\\Valomat\\Algemeen", "Taal", {RegKind::Integer, {2, 0, 0, 0}});
-    Open();
-    EXPECT_EQ(main->GroupBox_Naar.Text(), "Dest.");
-    EXPECT_EQ(main->ToolButton_StayOnTop.Hint(), "Tout en haut");
-    EXPECT_EQ(main->Menu_Options.Caption(), "Préférences");
-    EXPECT_EQ(main->Label_Naar.Text(), "euro (EURO,€)");
-}
-
 TEST_F(MainWindowTest, StayOnTopSwitchesWithoutRecreatingTheWindow) {
     Open();
     HWND before = main->Handle();

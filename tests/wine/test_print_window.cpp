@@ -54,7 +54,6 @@ class PrintWindowTest : public ::testing::Test {
         ASSERT_TRUE(print->CreatePrintList());
         print->ReportError = [this](const std::string& message) { errors.push_back(message); };
         main->SetResultSink(print.get());
-        main->OnLanguageApplied = [this] { print->ApplyLanguage(); };
         wchar_t base[MAX_PATH];
         GetTempPathW(MAX_PATH, base);
         dir = fs::path(base) / ("valomat-print-" + std::to_string(GetCurrentProcessId()) + "-" +
@@ -64,7 +63,6 @@ class PrintWindowTest : public ::testing::Test {
     }
     void TearDown() override {
         main->SetResultSink(nullptr);
-        main->OnLanguageApplied = nullptr;
         print.reset();
         main.reset();
         Pump();
@@ -333,7 +331,7 @@ TEST_F(PrintWindowTest, TextsFollowTheLanguageOfTheMainWindow) {
     for (const LanguageCase& c : cases) {
         SCOPED_TRACE(c.taal);
         main->Rec.Taal = static_cast<std::uint8_t>(c.taal);
-        main->ApplyLanguage();
+        print->ApplyLanguage();
         EXPECT_EQ(print->Caption(), c.caption);
         EXPECT_EQ(print->ToolButtons[0].Hint(), c.moveUp);
         EXPECT_EQ(print->MenuItems[0].Caption(), c.moveUp);

@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Regenerates the options dialog's pictures in docs/: its four pages in Dutch, then the results
+# page after switching the language to English and to French, all by keyboard as a person would,
+# in a fresh Wine prefix on a virtual display.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+exe=${1:-$PWD/build/windows/valomat.exe}
+export VALOMAT_XVFB_DISPLAY=${VALOMAT_XVFB_DISPLAY:-95}
+unset DISPLAY
+source tests/e2e/lib.sh
+e2e_tmp
+e2e_fresh nl_BE.UTF-8
+e2e_start "$exe"
+e2e_wait_splash
+e2e_client "$VALOMAT_WIN" 326 427  # the main window at a first start
+e2e_click 227 17                    # its options button
+dialog=$(e2e_wait_window Voorkeuren)
+[ -n "$dialog" ] || { echo "the options dialog did not open"; exit 1; }
+xdotool mousemove 0 0
+# A picture of the dialog once it differs from the one before (the page has switched) and two
+# screenshots in a row agree (a page built on its first showing is painted).
+before="$E2E_DIR/before.png"
+settled() {  # settled OUT
+  local previous="$E2E_DIR/previous.png"
+  rm -f "$previous"
+  for _ in $(seq 80); do
+    e2e_crop "$dialog" "$1"
+    if ! cmp -s "$1" "$before" && cmp -s "$1" "$previous"; then break; fi
+    cp "$1" "$previous"
+    sleep 0.25
+  done
+  cp "$1" "$before"
+}
+# The focus starts on the tabs; Ctrl+Tab goes to the next page.
+for page in general results fixed variable; do
+  settled "docs/options-$page-nl.png"
+  xdotool key ctrl+Tab
+done
+# Back on the general page: Tab to the checked language, Down chooses the next one, and the
+# dialog speaks it at once.
+for lang in en:Preferences fr:Pr.f.rences; do  # (the title as a pattern)
+  xdotool key Tab Down
+  [ -n "$(e2e_wait_window "${lang#*:}")" ] || { echo "no ${lang#*:}"; exit 1; }
+  xdotool key ctrl+Tab
+  settled "docs/options-results-${lang%%:*}.png"
+  xdotool key ctrl+shift+Tab
+done
+xdotool key Escape
+e2e_close
+ls -la docs/options-*.png

@@ -1,0 +1,33 @@
+// A check box: a real BUTTON window carrying its caption ("&Vlag": the letter after & is the
+// access key). The mouse, the space bar and the access key toggle it and run OnClick.
+#pragma once
+
+#include <functional>
+
+#include "win/Control.h"
+
+namespace win {
+
+struct CheckBoxParams {
+    WIN_CONTROL_PARAMS
+    std::string caption{};
+    bool checked = false;
+    bool tabStop = true;
+};
+
+class CheckBox : public Control {
+  public:
+    bool Create(const CheckBoxParams& params);
+
+    bool Checked() const;
+    // Code setting the state runs no OnClick; only the user's toggles do.
+    void SetChecked(bool checked);
+    // What the user's click does: toggles, then OnClick.
+    void Click();
+    std::function<void()> OnClick;
+
+  protected:
+    std::optional<LRESULT> ReflectCommand(int id, int code) override;
+};
+
+}  // namespace win
