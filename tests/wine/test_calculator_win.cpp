@@ -11,6 +11,7 @@
 #include "components/ztFormCalculator.h"
 #include "native/locales.h"
 #include "ui/Main_win.h"
+#include "ui/Options_win.h"
 #include "win/Application.h"
 #include "win/Clipboard.h"
 
@@ -398,6 +399,10 @@ TEST(MainWindowCalculator, OpensWithTheAmountAndOkPutsTheNumberBackAndConverts) 
     win::Application::Initialize("Valomat");
     TForm_Main main(MainWindowEnvironment{.separators = kComma, .localeLanguage = lgFrancais});
     ASSERT_TRUE(main.CreateMain());
+    // The language comes from the options dialog's language routine, as in the program.
+    TForm_Opties options(main, nullptr);
+    ASSERT_TRUE(options.CreateOpties());
+    main.ApplyLanguage = [&options] { options.ApplyLanguage(); };
     main.Show();
     Pump();
     EXPECT_EQ(main.SpeedButtonCalculator.Text(), "Calculateur") << "its name for screen readers";
