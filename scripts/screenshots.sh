@@ -4,11 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 exe=${1:-$PWD/build/windows/valomat.exe}
-# A display of its own, so no other window ends up in the pictures.
-export VALOMAT_XVFB_DISPLAY=${VALOMAT_XVFB_DISPLAY:-95}
-unset DISPLAY
 source tests/e2e/lib.sh
-e2e_tmp
+e2e_tmp  # a display of its own, so no other window ends up in the pictures
 crop() {  # crop WINDOW OUT: the window's area of a screenshot of the whole screen
   local X Y WIDTH HEIGHT SCREEN WINDOW
   eval "$(xdotool getwindowgeometry --shell "$1")"

@@ -1,53 +1,96 @@
-# Helpers for the end-to-end tests: start valomat.exe in a fresh Wine prefix on a virtual display,
-# find its window, close it as a person would, read the registry from outside.
+# Helpers for the end-to-end tests: start valomat.exe in a fresh Wine prefix on a virtual display
+# of the script's own, find its window, close it as a person would, read the registry from
+# outside. Every wait is for a condition, with a time limit.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
 
 E2E_FAILURES=0
 E2E_CHECKS=0
 
+# wait_until SECONDS COMMAND...: runs COMMAND every 20 ms until it succeeds; fails after SECONDS.
+wait_until() {
+  local limit=$1; shift
+  local end=$(( $(date +%s%N) + limit * 1000000000 ))
+  until "$@"; do
+    [ "$(date +%s%N)" -lt "$end" ] || return 1
+    sleep 0.02
+  done
+}
+
+# e2e_tmp: a scratch folder and a virtual display of this script's own, so that no window or
+# clipboard content of another script is seen; both go when the script ends.
 e2e_tmp() {
   E2E_DIR=$(mktemp -d "${TMPDIR:-/tmp}/valomat-e2e.XXXXXX")
   trap 'e2e_cleanup' EXIT
+  setsid Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$E2E_DIR/display" \
+    >/dev/null 2>&1 </dev/null &
+  E2E_XVFB_PID=$!
+  wait_until 10 test -s "$E2E_DIR/display" || { echo "no virtual display"; return 1; }
+  export DISPLAY=":$(head -1 "$E2E_DIR/display")"
 }
 
 e2e_cleanup() {
-  if [ -n "${VALOMAT_PID:-}" ]; then kill "$VALOMAT_PID" 2>/dev/null || true; fi
-  if [ -n "${WINEPREFIX:-}" ]; then wineserver -k 2>/dev/null || true; fi
+  # A program still running is ended, and the script ends only after it.
+  [ -n "${VALOMAT_PID:-}" ] && { kill "$VALOMAT_PID" 2>/dev/null || true; }
+  if [ -n "${WINEPREFIX:-}" ]; then wineserver -k 2>/dev/null || true; wineserver -w 2>/dev/null || true; fi
+  [ -n "${VALOMAT_PID:-}" ] && { wait "$VALOMAT_PID" 2>/dev/null || true; }
+  if [ -n "${E2E_XVFB_PID:-}" ]; then
+    kill "$E2E_XVFB_PID" 2>/dev/null || true
+    wait "$E2E_XVFB_PID" 2>/dev/null || true
+  fi
   [ -n "${E2E_DIR:-}" ] && rm -rf "$E2E_DIR"
 }
 
 # e2e_fresh LOCALE: a fresh prefix with the given Linux locale as the Windows user locale.
 e2e_fresh() {
-  [ -n "${WINEPREFIX:-}" ] && { wineserver -k 2>/dev/null || true; }
+  [ -n "${WINEPREFIX:-}" ] && { wineserver -k 2>/dev/null || true; wineserver -w 2>/dev/null || true; }
   export VALOMAT_LOCALE=$1
   valomat_fresh_prefix "$E2E_DIR/prefix"
 }
 
-# e2e_start EXE [ARGS...]: starts the program and waits for its main window.
+# window_named NAME: the id of a visible window titled exactly NAME (fails when there is none).
+window_named() {
+  local id
+  id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1) && [ -n "$id" ] && echo "$id"
+}
+no_window_named() { ! window_named "$1" >/dev/null; }
+
+# e2e_start EXE [ARGS...]: starts the program and waits for its main window, with the splash
+# gone.
 e2e_start() {
   local exe=$1; shift
-  wine "$exe" "$@" >"$E2E_DIR/wine.log" 2>&1 &
+  if [ -n "${E2E_FILE_LIMIT_KB:-}" ]; then
+    # Writes beyond the limit fail (the signal that would end the program is ignored).
+    (trap '' XFSZ; ulimit -f "$E2E_FILE_LIMIT_KB"; exec wine "$exe" "$@") >"$E2E_DIR/wine.log" 2>&1 &
+  else
+    wine "$exe" "$@" >"$E2E_DIR/wine.log" 2>&1 &
+  fi
   VALOMAT_PID=$!
-  VALOMAT_WIN=""
   local t0; t0=$(date +%s%N)
-  for _ in $(seq 300); do
-    VALOMAT_WIN=$(xdotool search --onlyvisible --name '^Valomat$' 2>/dev/null | head -1 || true)
-    [ -n "$VALOMAT_WIN" ] && break
-    sleep 0.05
-  done
+  wait_until 30 window_named Valomat || { echo "main window did not appear"; cat "$E2E_DIR/wine.log"; return 1; }
+  VALOMAT_WIN=$(window_named Valomat)
   E2E_START_MS=$(( ($(date +%s%N) - t0) / 1000000 ))
-  [ -n "$VALOMAT_WIN" ] || { echo "main window did not appear"; cat "$E2E_DIR/wine.log"; return 1; }
+  wait_until 15 no_window_named 'Valomat 2.81' || { echo "the splash stayed"; return 1; }
 }
 
+# has_focus WINDOW: whether the keyboard focus is in that top-level window.
+has_focus() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
+
 # e2e_focus [DX DY]: clicks into the main window (by default on the amount box), which gives it
-# the keyboard focus as it would on a desktop.
-e2e_focus() {
+# the keyboard focus as it would on a desktop, and waits until it has it.
+e2e_focus() { click_in "$VALOMAT_WIN" "${1:-60}" "${2:-50}"; }
+
+# click_in WINDOW DX DY: clicks at that place of the window and waits for its keyboard focus.
+click_in() {
   local X Y WIDTH HEIGHT SCREEN WINDOW
-  eval "$(xdotool getwindowgeometry --shell "$VALOMAT_WIN")"
-  xdotool mousemove $((X + ${1:-60})) $((Y + ${2:-50})) click 1
-  sleep 0.3
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  xdotool mousemove $((X + $2)) $((Y + $3)) click 1
+  wait_until 5 has_focus "$1" || echo "no keyboard focus in window $1"
 }
+
+# clipboard: what the clipboard holds now (empty when nothing).
+clipboard() { timeout 2 xclip -o -selection clipboard 2>/dev/null || true; }
+clipboard_is() { [ "$(clipboard)" = "$1" ]; }
 
 # e2e_close: Alt+F4 on the main window; waits for the process to end.
 e2e_close() {
@@ -55,15 +98,22 @@ e2e_close() {
   # (the result list is centred lower down) covers it.
   e2e_focus 318 20
   xdotool key alt+F4
-  for _ in $(seq 300); do
-    kill -0 "$VALOMAT_PID" 2>/dev/null || break
-    sleep 0.05
-  done
-  if kill -0 "$VALOMAT_PID" 2>/dev/null; then
+  if ! wait_until 15 program_ended; then
     echo "program did not end after Alt+F4"; kill "$VALOMAT_PID"; return 1
   fi
   wait "$VALOMAT_PID" 2>/dev/null || true
   VALOMAT_PID=""
+  wineserver -w
+}
+program_ended() { ! kill -0 "$VALOMAT_PID" 2>/dev/null; }
+
+# reg_import: imports the .reg lines on standard input (UTF-8) into the prefix. A UTF-16 file,
+# since `wine reg add` mangles characters beyond ASCII.
+reg_import() {
+  { printf 'Windows Registry Editor Version 5.00\r\n\r\n'; sed 's/$/\r/'; } |
+    iconv -f UTF-8 -t UTF-16LE | { printf '\xFF\xFE'; cat; } >"$E2E_DIR/import.reg"
+  local file="$E2E_DIR/import.reg"
+  wine reg import "Z:${file//\//\\}" >/dev/null 2>&1
   wineserver -w
 }
 

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <optional>
@@ -225,6 +228,40 @@ TEST(ParseAmount, OtherLocalesUseTheirOwnDecimalSeparatorOnly) {
         }
     }
 }
+
+#ifdef __GLIBC__
+// Texts as long as the clipboard holds read exactly as a short text of the same value would;
+// glibc's strtold, exact at any length, is the oracle.
+TEST(ParseAmount, VeryLongTextsReadExactly) {
+    const std::string zeros(2'500'000, '0');
+    const std::string few = zeros.substr(0, 1'500'000);
+    const std::string texts[] = {
+        "1," + zeros + "1",                              // 1.000...01: one
+        "0," + few + "1e9999999",                        // 10^8499998: too large
+        "0," + zeros + "15e2500001",                     // 1.5
+        "1" + zeros + "e-2500000",                       // 1
+        zeros + "7," + zeros,                            // 7
+        "-0," + zeros + "1",                             // below the range: -0
+        "1" + zeros.substr(0, 4931) + "," + zeros,       // near the largest value
+        "0," + zeros.substr(0, 4940) + "36451" + zeros,  // a subnormal
+        "1" + few + "," + few + "e-1500005",             // 0.00001
+        "9" + few + "e-1499995",                         // above the range
+    };
+    for (const std::string& text : texts) {
+        std::string point = text;
+        std::replace(point.begin(), point.end(), ',', '.');
+        const long double expected = std::strtold(point.c_str(), nullptr);
+        const auto parsed = ParseAmount(text, kComma);
+        SCOPED_TRACE(text.substr(0, 12) + "... of " + std::to_string(text.size()));
+        if (std::isinf(expected)) {
+            EXPECT_FALSE(parsed.has_value());
+            continue;
+        }
+        ASSERT_TRUE(parsed.has_value());
+        EXPECT_TRUE(SameBits(*parsed, expected)) << static_cast<double>(*parsed);
+    }
+}
+#endif
 
 TEST(ReplaceForeignSeparator, OnlyTheFirstForeignMarkInCommaAndPointLocales) {
     struct Case {
