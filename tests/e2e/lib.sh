@@ -53,7 +53,8 @@ window_named() {
   local id
   id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1) && [ -n "$id" ] && echo "$id"
 }
-no_window_named() { ! window_named "$1" >/dev/null; }
+window_shown() { window_named "$1" >/dev/null; }
+no_window_named() { ! window_shown "$1"; }
 
 # e2e_start EXE [ARGS...]: starts the program and waits for its main window, with the splash
 # gone.
@@ -67,7 +68,7 @@ e2e_start() {
   fi
   VALOMAT_PID=$!
   local t0; t0=$(date +%s%N)
-  wait_until 30 window_named Valomat || { echo "main window did not appear"; cat "$E2E_DIR/wine.log"; return 1; }
+  wait_until 30 window_shown Valomat || { echo "main window did not appear"; cat "$E2E_DIR/wine.log"; return 1; }
   VALOMAT_WIN=$(window_named Valomat)
   E2E_START_MS=$(( ($(date +%s%N) - t0) / 1000000 ))
   wait_until 15 no_window_named 'Valomat 2.81' || { echo "the splash stayed"; return 1; }
@@ -77,28 +78,46 @@ e2e_start() {
 has_focus() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
 
 # e2e_focus [DX DY]: clicks into the main window (by default on the amount box), which gives it
-# the keyboard focus as it would on a desktop, and waits until it has it.
-e2e_focus() { click_in "$VALOMAT_WIN" "${1:-60}" "${2:-50}"; }
+# the keyboard focus as it would on a desktop, and waits until it has it. Places are counted
+# from the window's outer corner: Wine draws the caption and frame itself.
+e2e_focus() {
+  click_in "$VALOMAT_WIN" "${1:-60}" "${2:-74}"
+  wait_until 5 has_focus "$VALOMAT_WIN" || echo "no keyboard focus in the main window"
+}
 
-# click_in WINDOW DX DY: clicks at that place of the window and waits for its keyboard focus.
+# click_in WINDOW DX DY: clicks at that place of the window.
 click_in() {
   local X Y WIDTH HEIGHT SCREEN WINDOW
   eval "$(xdotool getwindowgeometry --shell "$1")"
   xdotool mousemove $((X + $2)) $((Y + $3)) click 1
-  wait_until 5 has_focus "$1" || echo "no keyboard focus in window $1"
 }
+
+# focus_amount TEXT: clicks into the amount box, whose text is TEXT, and waits until keys reach
+# it. Wine routes a key to the window that has the focus when the key arrives, which may be
+# before the program has taken in the click: Ctrl+A and Ctrl+C putting TEXT on the clipboard
+# show that the amount box has it.
+focus_amount() {
+  e2e_focus
+  wait_until 10 copies_amount "$1" || echo "the amount box did not get the focus"
+}
+copies_amount() { xdotool key ctrl+a ctrl+c; wait_until 1 clipboard_is "$1"; }
 
 # clipboard: what the clipboard holds now (empty when nothing).
 clipboard() { timeout 2 xclip -o -selection clipboard 2>/dev/null || true; }
 clipboard_is() { [ "$(clipboard)" = "$1" ]; }
 
-# e2e_close: Alt+F4 on the main window; waits for the process to end.
+# e2e_close: Alt+F4 on the main window; waits for the process to end. The click before it is on
+# the tool bar right of its last button: no command there, and no other window of ours (the
+# result list is centred lower down) covers it. Should the keys reach another of our windows
+# first, that one closes and the next try closes the program.
 e2e_close() {
-  # The tool bar right of its last button: no command there, and no other window of ours
-  # (the result list is centred lower down) covers it.
-  e2e_focus 318 20
-  xdotool key alt+F4
-  if ! wait_until 15 program_ended; then
+  local attempt
+  for attempt in 1 2 3; do
+    click_in "$VALOMAT_WIN" 318 42
+    xdotool key alt+F4
+    wait_until 10 program_ended && break
+  done
+  if ! program_ended; then
     echo "program did not end after Alt+F4"; kill "$VALOMAT_PID"; return 1
   fi
   wait "$VALOMAT_PID" 2>/dev/null || true

@@ -8,28 +8,33 @@ source "$(dirname "$0")/lib.sh"
 exe=$1
 e2e_tmp
 e2e_fresh nl_BE.UTF-8
-reg_import <<'EOF'
-[HKEY_CURRENT_USER\Software\ZT\Valomat\EigenMunten]
+convert -size 20x20 xc:green "BMP3:$E2E_DIR/own.bmp"
+own_picture="Z:${E2E_DIR//\//\\\\}\\\\own.bmp"  # a .reg file doubles every backslash
+reg_import <<EOF
+[HKEY_CURRENT_USER\\Software\\ZT\\Valomat\\EigenMunten]
 "EigenMunt1"="złoty"
 "EigenMunteenheid1"="bef"
 "EigenSymbool1"="zł€"
+"EigenBitmap1"="$own_picture"
 
-[HKEY_CURRENT_USER\Software\ZT\Valomat\Decimalen]
+[HKEY_CURRENT_USER\\Software\\ZT\\Valomat\\Decimalen]
 "Geselecteerd21"=dword:00000001
 
-[HKEY_CURRENT_USER\Software\ZT\Valomat\Algemeen]
+[HKEY_CURRENT_USER\\Software\\ZT\\Valomat\\Algemeen]
 "DefaultVanMunt"=dword:00000015
 "DefaultNaarMunt"=dword:00000002
 EOF
 
 # The result-list button of the main window, and the save buttons of the list's tool bar.
-PRINTLIST_X=190 PRINTLIST_Y=16
-SAVE_TEXT_X=156 SAVE_PAGE_X=179 LIST_TOOLS_Y=16
+PRINTLIST_X=191 PRINTLIST_Y=39
+SAVE_TEXT_X=151 SAVE_PAGE_X=173 LIST_TOOLS_Y=34
 
-# convert AMOUNT RESULT: types the amount, commits it with Enter (which records it in the
-# result list) and copies the result box, whose text shows that the commit has happened.
-convert() {
-  e2e_focus
+# convert_amount BEFORE AMOUNT RESULT: types the amount over the amount box's text BEFORE, commits it
+# with Enter (which records it in the result list) and copies the result box, whose text shows
+# that the commit has happened.
+convert_amount() {
+  focus_amount "$1"
+  shift
   xdotool key ctrl+a
   xdotool type --delay 30 "$1"
   xdotool key Return ctrl+c
@@ -39,7 +44,7 @@ convert() {
 
 open_list() {
   e2e_focus "$PRINTLIST_X" "$PRINTLIST_Y"
-  wait_until 10 window_named Resultatenlijst || true
+  wait_until 10 window_shown Resultatenlijst || true
   LIST_WIN=$(window_named Resultatenlijst || true)
   check "the result list is shown" yes "$([ -n "$LIST_WIN" ] && echo yes || echo no)"
   [ -n "$LIST_WIN" ]
@@ -49,7 +54,7 @@ open_list() {
 # into the save dialog.
 save_as() {
   click_in "$LIST_WIN" "$1" "$LIST_TOOLS_Y"
-  wait_until 10 window_named 'Resultaten opslaan' || { echo "no save dialog"; return 1; }
+  wait_until 10 window_shown 'Resultaten opslaan' || { echo "no save dialog"; return 1; }
   local dialog; dialog=$(window_named 'Resultaten opslaan')
   wait_until 10 has_focus "$dialog" || true
   xdotool type --delay 20 "Z:${2//\//\\}"
@@ -66,8 +71,8 @@ has_error_box() { [ -n "$(error_box)" ]; }
 out="$E2E_DIR/out"
 mkdir -p "$out"
 e2e_start "$exe"
-convert 100 4.034
-convert 2500 100.850
+convert_amount 0 100 4.034
+convert_amount 100 2500 100.850
 open_list || { e2e_finish; exit 1; }
 
 save_as "$SAVE_PAGE_X" "$out/koers"
@@ -91,7 +96,7 @@ check "two different pictures" yes \
 save_as "$SAVE_TEXT_X" "$out/koers"
 wait_until 10 test -s "$out/koers.txt" || true
 check "text as UTF-8 with a byte-order mark, nothing changed" \
-  "$(printf '\xEF\xBB\xBF100,złoty,bef,zł€,4.034,frank,BEF,BF\r\n2.500,złoty,bef,zł€,100.850,frank,BEF,BF\r\n')" \
+  "$(printf '\xEF\xBB\xBF100,00,złoty,bef,zł€,4.034,frank,BEF,BF\r\n2.500,00,złoty,bef,zł€,100.850,frank,BEF,BF\r\n')" \
   "$(cat "$out/koers.txt" 2>/dev/null)"
 e2e_close
 
@@ -99,8 +104,8 @@ e2e_close
 printf 'old page\r\n' >"$out/keep.htm"
 wineserver -p2
 E2E_FILE_LIMIT_KB=1 e2e_start "$exe"
-convert 100 4.034
-convert 2500 100.850
+convert_amount 0 100 4.034
+convert_amount 100 2500 100.850
 open_list || { e2e_finish; exit 1; }
 save_as "$SAVE_PAGE_X" "$out/keep"
 wait_until 10 has_error_box || true
