@@ -114,6 +114,7 @@ e2e_close() {
   local attempt
   for attempt in 1 2 3; do
     click_in "$VALOMAT_WIN" 318 42
+    wait_until 2 has_focus "$VALOMAT_WIN" || true
     xdotool key alt+F4
     wait_until 10 program_ended && break
   done
