@@ -97,10 +97,13 @@ click_in() {
 # before the program has taken in the click: Ctrl+A and Ctrl+C putting TEXT on the clipboard
 # show that the amount box has it.
 focus_amount() {
-  e2e_focus
-  wait_until 10 copies_amount "$1" || echo "the amount box did not get the focus"
+  wait_until 15 clicks_into_amount "$1" || echo "the amount box did not get the focus"
 }
-copies_amount() { xdotool key ctrl+a ctrl+c; wait_until 1 clipboard_is "$1"; }
+clicks_into_amount() {
+  click_in "$VALOMAT_WIN" 60 74
+  xdotool key ctrl+a ctrl+c
+  wait_until 1 clipboard_is "$1"
+}
 
 # clipboard: what the clipboard holds now (empty when nothing).
 clipboard() { timeout 2 xclip -o -selection clipboard 2>/dev/null || true; }

@@ -43,7 +43,7 @@ convert_amount() {
 }
 
 open_list() {
-  e2e_focus "$PRINTLIST_X" "$PRINTLIST_Y"
+  click_in "$VALOMAT_WIN" "$PRINTLIST_X" "$PRINTLIST_Y"
   wait_until 10 window_shown Resultatenlijst || true
   LIST_WIN=$(window_named Resultatenlijst || true)
   check "the result list is shown" yes "$([ -n "$LIST_WIN" ] && echo yes || echo no)"
