@@ -12,8 +12,9 @@ constexpr int kExpandedDigits = 18;
 constexpr int kMaxDecimals = 255;  // what a currency's one-byte decimals setting can hold
 // Fixed notation of the general format starts at 0.0001.
 constexpr int kGeneralMinExponent = -3;
-// Beyond this an exponent only says overflow or zero; saturating keeps the sums in range.
-constexpr long long kExponentLimit = 1000000;
+// An exponent beyond this only says overflow or zero, whatever the digit counts of a text that
+// fits in memory; saturating there keeps the sums with those counts in range.
+constexpr long long kExponentLimit = 100'000'000'000'000'000;
 
 // Texts for values no amount should reach, kept readable rather than crashing.
 std::optional<std::string> NonFiniteText(long double value) {
@@ -183,8 +184,8 @@ std::optional<long double> ParseAmount(std::string_view text, const Separators& 
     }
     if (pos != text.size()) return std::nullopt;
 
-    exponent = std::clamp(exponent - fractionDigits, -2 * kExponentLimit, kExponentLimit);
-    return DecimalToExtended(negative, digits, static_cast<int>(exponent));
+    // The digit counts are folded in exactly; the reader caps only what it cannot represent.
+    return DecimalToExtended(negative, digits, exponent - fractionDigits);
 }
 
 std::optional<SeparatorFix> ReplaceForeignSeparator(std::string_view text, int caret,

@@ -304,7 +304,7 @@ DecimalDigits ExpandExtended(long double value, int significant) {
 }
 
 std::optional<long double> DecimalToExtended(bool negative, std::string_view digits,
-                                             int exponent10) {
+                                             long long exponent10) {
     if (!std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })) {
         return std::nullopt;
     }
@@ -312,8 +312,7 @@ std::optional<long double> DecimalToExtended(bool negative, std::string_view dig
     if (first == std::string_view::npos) return SignedZero(negative);
     std::size_t last = digits.find_last_not_of('0');
     std::string_view significant = digits.substr(first, last - first + 1);
-    long long exponent =
-        static_cast<long long>(exponent10) + static_cast<long long>(digits.size() - 1 - last);
+    long long exponent = exponent10 + static_cast<long long>(digits.size() - 1 - last);
     auto count = static_cast<long long>(significant.size());
     if (count + exponent > kOverflowDecade) return std::nullopt;
     if (count + exponent < kUnderflowDecade) return SignedZero(negative);

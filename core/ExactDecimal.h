@@ -22,7 +22,7 @@ DecimalDigits ExpandExtended(long double value, int significant);
 // The extended value nearest to digits * 10^exponent10 (digits: decimal digits, leading zeros
 // allowed), ties to even. Nothing when the result overflows the extended range.
 std::optional<long double> DecimalToExtended(bool negative, std::string_view digits,
-                                             int exponent10);
+                                             long long exponent10);
 
 // Makes the x87 unit round to 64-bit mantissas, as the exact parsing relies on. Windows may
 // start a process with 53-bit precision control.

@@ -14,28 +14,29 @@
 static_assert(std::numeric_limits<long double>::digits == 64,
               "Valomat needs the 80-bit extended long double (MinGW-w64 or Linux GCC on x86)");
 
-inline constexpr int kSlotCount = 22;  // slot 1 the euro ... 21, 22 the own currencies
+inline constexpr int kSlotCount = 22;     // slot 1 the euro ... 21, 22 the own currencies
 inline constexpr int kLanguageCount = 4;  // Dutch, English, French; entry 3 stays empty
 
 // An array indexed by slot number 1..22; a slot outside that range throws instead of reading
 // beyond the table.
 template <class T>
 class BySlot {
-public:
+  public:
     T& operator[](int slot) { return items_.at(Index(slot)); }
     const T& operator[](int slot) const { return items_.at(Index(slot)); }
+    bool operator==(const BySlot&) const = default;
 
-private:
+  private:
     static std::size_t Index(int slot) { return static_cast<std::size_t>(slot - 1); }
     std::array<T, kSlotCount> items_{};
 };
 
 struct RecRec {
-    std::uint8_t VanMunt = 2;  // current from-slot (not stored)
+    std::uint8_t VanMunt = 2;   // current from-slot (not stored)
     std::uint8_t NaarMunt = 1;  // current to-slot (not stored)
     std::uint8_t DefaultVanMunt = 2;
     std::uint8_t DefaultNaarMunt = 1;
-    std::uint8_t Taal = 0;  // 0 Dutch, 1 English, 2 French
+    std::uint8_t Taal = 0;      // 0 Dutch, 1 English, 2 French
     std::uint8_t Weergave = 1;  // display mode 0..3
     BySlot<long double> Koers;  // units of the currency per euro
     BySlot<std::uint8_t> Decimalen;
@@ -51,11 +52,12 @@ struct RecRec {
     BySlot<std::string> Symbool;
     BySlot<std::array<std::string, kLanguageCount>> Munt;
     BySlot<bool> SymboolVooraan;
-    std::uint8_t Lijst = 2;  // 2 list view, anything else compact view
-    Colour KleurEuro = MakeColour(0, 0, 0x80);  // navy
-    Colour KleurEU = MakeColour(0x80, 0, 0);  // maroon
+    std::uint8_t Lijst = 2;                          // 2 list view, anything else compact view
+    Colour KleurEuro = MakeColour(0, 0, 0x80);       // navy
+    Colour KleurEU = MakeColour(0x80, 0, 0);         // maroon
     Colour KleurEuropa = MakeColour(0x80, 0, 0x80);  // purple
-    Colour KleurWereld = 0;  // black
+    Colour KleurWereld = 0;                          // black
     std::string EigenMunt1, EigenMunteenheid1, EigenSymbool1, EigenBitmap1;
     std::string EigenMunt2, EigenMunteenheid2, EigenSymbool2, EigenBitmap2;
+    bool operator==(const RecRec&) const = default;
 };

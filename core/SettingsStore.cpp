@@ -141,6 +141,8 @@ template <class... F>
 struct Overloaded : F... {
     using F::operator()...;
 };
+template <class... F>
+Overloaded(F...) -> Overloaded<F...>;
 
 // Like ReadIntegerDef, but a number that does not fit the byte counts as missing.
 std::uint8_t ReadByteDef(RegistryKey& reg, const std::string& name, int def) {
@@ -148,8 +150,17 @@ std::uint8_t ReadByteDef(RegistryKey& reg, const std::string& name, int def) {
         const auto number = reg.ReadInteger(name);
         if (number && *number <= 0xFF) return static_cast<std::uint8_t>(*number);
     }
-    return reg.WriteInteger(name, static_cast<std::uint32_t>(def)) ? static_cast<std::uint8_t>(def)
-                                                                   : 0;
+    reg.WriteInteger(name, static_cast<std::uint32_t>(def));
+    return static_cast<std::uint8_t>(def);
+}
+
+// Like ReadFloatDef, but a rate of 0 or below counts as missing: it would make every
+// conversion from or to its currency 0 or negative.
+long double ReadRateDef(RegistryKey& reg, const std::string& name, long double def) {
+    const long double rate = ReadFloatDef(reg, name, def);
+    if (rate > 0) return rate;
+    WriteFloat(reg, name, def);
+    return def;
 }
 
 // A fresh registry object on the group's key; null when the key cannot be opened, so that
@@ -164,7 +175,9 @@ std::unique_ptr<RegistryKey> OpenGroupKey(Registry& registry, const char* subkey
 
 void LoadGroup(Registry& registry, const SettingsGroup& group) {
     const auto reg = OpenGroupKey(registry, group.subkey);
-    for (const auto& [name, setting] : group.values) {
+    for (const NamedSetting& value : group.values) {
+        const std::string& name = value.name;
+        const Setting& setting = value.setting;
         if (!reg) {
             // The key is out of reach: use the built-in defaults.
             std::visit(Overloaded{[](const ByteSetting& s) {
@@ -177,7 +190,7 @@ void LoadGroup(Registry& registry, const SettingsGroup& group) {
         std::visit(Overloaded{
                        [&](const ByteSetting& s) { *s.field = ReadByteDef(*reg, name, s.def); },
                        [&](const BoolSetting& s) { *s.field = ReadBoolDef(*reg, name, s.def); },
-                       [&](const RateSetting& s) { *s.field = ReadFloatDef(*reg, name, s.def); },
+                       [&](const RateSetting& s) { *s.field = ReadRateDef(*reg, name, s.def); },
                        [&](const TextSetting& s) { *s.field = ReadStringDef(*reg, name, s.def); },
                        // Colours keep all 32 bits: system-colour codes have the high bit set.
                        [&](const ColourSetting& s) {
@@ -195,7 +208,9 @@ bool SaveGroup(Registry& registry, const SettingsGroup& group) {
     const auto reg = OpenGroupKey(registry, group.subkey);
     if (!reg) return false;
     bool allWritten = true;
-    for (const auto& [name, setting] : group.values) {
+    for (const NamedSetting& value : group.values) {
+        const std::string& name = value.name;
+        const Setting& setting = value.setting;
         allWritten &= std::visit(
             Overloaded{
                 [&](const ByteSetting& s) {

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing Valomat need, if missing.
 set -euo pipefail
-packages=(cmake make g++ googletest libbenchmark-dev g++-mingw-w64-x86-64-posix
+# clang and its libFuzzer runtime (libclang-rt-14-dev) build the fuzz harnesses.
+packages=(cmake make g++ googletest libbenchmark-dev clang libclang-rt-14-dev g++-mingw-w64-x86-64-posix
           wine wine64 fonts-wine xvfb xclip xdotool imagemagick xauth procps ${VALOMAT_EXTRA_PACKAGES:-})
 missing=()
 for p in "${packages[@]}"; do

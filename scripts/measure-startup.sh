@@ -20,13 +20,13 @@ measure() {  # measure EXE TITLE -> milliseconds until a visible window with tha
   t1=$(date +%s%N)
   xdotool windowfocus "$win" 2>/dev/null || true
   xdotool key --window "$win" alt+F4 2>/dev/null || true
-  sleep 0.3
+  for _ in $(seq 500); do kill -0 "$pid" 2>/dev/null || break; sleep 0.01; done
   kill "$pid" 2>/dev/null || true
   wait "$pid" 2>/dev/null || true
   echo $(( (t1 - t0) / 1000000 ))
 }
 median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
-wine "$build/minimal_window.exe" >/dev/null 2>&1 & sleep 2; kill $! 2>/dev/null || true  # warm up
+measure "$build/minimal_window.exe" Minimal >/dev/null  # warm up
 valomat=() minimal=()
 for _ in $(seq "$runs"); do
   minimal+=("$(measure "$build/minimal_window.exe" Minimal)")

@@ -11,7 +11,6 @@ source tests/e2e/lib.sh
 e2e_tmp
 e2e_fresh nl_BE.UTF-8
 e2e_start "$exe"
-e2e_wait_splash
 e2e_client "$VALOMAT_WIN" 326 427  # the main window at a first start
 e2e_click 227 17                    # its options button
 dialog=$(e2e_wait_window Voorkeuren)

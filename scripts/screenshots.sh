@@ -4,9 +4,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 exe=${1:-$PWD/build/windows/valomat.exe}
-# A display of its own, so no other window ends up in the pictures.
-export VALOMAT_XVFB_DISPLAY=${VALOMAT_XVFB_DISPLAY:-95}
-unset DISPLAY
 source tests/e2e/lib.sh
 e2e_tmp
 crop() { e2e_crop "$@"; }
@@ -34,11 +31,11 @@ for lang in nl:nl_BE.UTF-8 en:en_GB.UTF-8; do
   xdotool mousemove 0 0
   sleep 1.5
   crop "$VALOMAT_WIN" "docs/main-list-${lang%%:*}.png"
-  e2e_focus 126 17  # the tool bar's list button
+  e2e_focus 126 40  # the tool bar's list button
   xdotool mousemove 0 0
   sleep 0.8
   crop "$VALOMAT_WIN" "docs/main-compact-${lang%%:*}.png"
-  e2e_focus 126 17
+  e2e_focus 126 40
   e2e_close
 done
 ls -la docs/*.png

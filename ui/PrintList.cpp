@@ -197,7 +197,7 @@ void MoveTo(ResultListState& list, int target) {
 
 // ---- Web page ----
 
-std::string EscapeHtml(std::string_view utf8, const CharFilter& representable) {
+std::string EscapeHtml(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
     for (std::size_t at = 0; at < utf8.size();) {
@@ -217,15 +217,11 @@ std::string EscapeHtml(std::string_view utf8, const CharFilter& representable) {
                 break;
             default:
                 if (d.c < 0x80) {
-                    out += static_cast<char>(d.c);  // every ANSI code page holds ASCII
-                } else if (!representable(d.c)) {
+                    out += static_cast<char>(d.c);
+                } else {
                     out += "&#";
                     out += std::to_string(static_cast<std::uint32_t>(d.c));
                     out += ';';
-                } else if (d.valid) {
-                    out.append(utf8.substr(at, d.length));
-                } else {
-                    AppendUtf8(out, d.c);
                 }
         }
         at += d.length;
@@ -239,6 +235,66 @@ std::string PictureFileName(std::string_view code) {
 
 namespace {
 
+// The letter case Windows ignores in file names, for the scripts a currency code is written in.
+char32_t FoldCase(char32_t c) {
+    if (c < 0x80) return (c >= 'a' && c <= 'z') ? c - 'a' + 'A' : c;
+    if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 0x20;  // Latin-1
+    if (c == 0xFF) return 0x178;
+    if (c >= 0x100 && c <= 0x17F) {  // Latin Extended-A: pairs, odd or even lower case
+        const bool oddUpper = (c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E);
+        if (c == 0x131 || c == 0x138 || c == 0x149 || c == 0x17F) return c;
+        if (oddUpper) return (c & 1) ? c : c - 1;
+        return (c & 1) ? c - 1 : c;
+    }
+    if (c >= 0x3B1 && c <= 0x3C9 && c != 0x3C2) return c - 0x20;  // Greek
+    if (c == 0x3C2) return 0x3A3;
+    if (c >= 0x430 && c <= 0x44F) return c - 0x20;  // Cyrillic
+    if (c >= 0x450 && c <= 0x45F) return c - 0x50;
+    return c;
+}
+
+std::u32string FoldedName(std::string_view name) {
+    std::u32string folded;
+    for (std::size_t at = 0; at < name.size();) {
+        const Decoded d = DecodeUtf8At(name, at);
+        folded += FoldCase(d.c);
+        at += d.length;
+    }
+    return folded;
+}
+
+}  // namespace
+
+bool SameFileName(std::string_view a, std::string_view b) {
+    return FoldedName(a) == FoldedName(b);
+}
+
+std::array<std::string, kSlotCount> PictureFileNames(const RecRec& rec) {
+    std::array<std::string, kSlotCount> names;
+    const auto taken = [&names](std::size_t count, const std::string& name) {
+        return std::any_of(names.begin(), names.begin() + static_cast<std::ptrdiff_t>(count),
+                           [&](const std::string& other) { return SameFileName(other, name); });
+    };
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const std::string& code = rec.Munteenheid[static_cast<int>(i) + 1];
+        std::size_t same = 0;
+        while (same < i && rec.Munteenheid[static_cast<int>(same) + 1] != code) ++same;
+        if (same < i) {
+            names[i] = names[same];
+            continue;
+        }
+        std::string name = PictureFileName(code);
+        if (taken(i, name)) {
+            const std::string stem = name.substr(0, name.size() - 4);  // without ".BMP"
+            for (int n = 2; taken(i, name); ++n) name = stem + "_" + std::to_string(n) + ".BMP";
+        }
+        names[i] = std::move(name);
+    }
+    return names;
+}
+
+namespace {
+
 // What the page shows for one slot, escaped once for the whole page.
 struct SlotCells {
     std::string name;
@@ -247,19 +303,20 @@ struct SlotCells {
     std::string image;
 };
 
-std::array<SlotCells, kSlotCount> MakeSlotCells(const RecRec& rec, int language,
-                                                const CharFilter& representable) {
+std::array<SlotCells, kSlotCount> MakeSlotCells(const RecRec& rec, int language) {
+    const std::array<std::string, kSlotCount> pictures = PictureFileNames(rec);
     std::array<SlotCells, kSlotCount> cells;
     for (int slot = 1; slot <= kSlotCount; ++slot) {
         const SlotTexts texts = GetSlotTexts(rec, slot, language);
-        SlotCells& cell = cells[static_cast<std::size_t>(slot - 1)];
-        cell.name = EscapeHtml(texts.name, representable);
-        cell.code = EscapeHtml(texts.code, representable);
-        cell.symbol = EscapeHtml(texts.symbol, representable);
+        const auto index = static_cast<std::size_t>(slot - 1);
+        SlotCells& cell = cells[index];
+        cell.name = EscapeHtml(texts.name);
+        cell.code = EscapeHtml(texts.code);
+        cell.symbol = EscapeHtml(texts.symbol);
         std::string source(kPictureFolder);
         source += '/';
-        source += PictureFileName(texts.code);
-        cell.image = HTMLImage(EscapeHtml(source, representable));
+        source += pictures[index];
+        cell.image = HTMLImage(EscapeHtml(source));
     }
     return cells;
 }
@@ -269,9 +326,8 @@ const std::string kProductName = "Valomat";
 }  // namespace
 
 std::vector<std::string> BuildWebPageLines(const std::vector<std::string>& entries,
-                                           const RecRec& rec, int language,
-                                           const CharFilter& representable) {
-    const std::array<SlotCells, kSlotCount> slots = MakeSlotCells(rec, language, representable);
+                                           const RecRec& rec, int language) {
+    const std::array<SlotCells, kSlotCount> slots = MakeSlotCells(rec, language);
     const std::string flagCell = HTMLCellBegin("center", "42", "18");
     const std::string amountCell = HTMLCellBegin("center", "300", "18");
     const std::string fromNameCell = HTMLCellBegin("center", "160", "18");
@@ -307,7 +363,7 @@ std::vector<std::string> BuildWebPageLines(const std::vector<std::string>& entri
         static const SlotCells kNoSlot;
         const SlotCells& cell = slot ? slots[static_cast<std::size_t>(*slot - 1)] : kNoSlot;
         if (rec.KolomVlag) addCell(flagCell, cell.image);
-        addCell(amountCell, EscapeHtml(amount, representable));
+        addCell(amountCell, EscapeHtml(amount));
         if (rec.KolomMunt) addCell(nameCell, cell.name);
         if (rec.KolomMunteenheid) addCell(codeCell, cell.code);
         if (rec.KolomSymbool) addCell(symbolCell, cell.symbol);
@@ -333,10 +389,7 @@ std::vector<PictureFile> PicturesForPage(const std::vector<std::string>& entries
                                          const RecRec& rec) {
     std::vector<PictureFile> pictures;
     if (!rec.KolomVlag) return pictures;
-    std::array<std::string, kSlotCount> names;
-    for (int slot = 1; slot <= kSlotCount; ++slot) {
-        names[static_cast<std::size_t>(slot - 1)] = PictureFileName(rec.Munteenheid[slot]);
-    }
+    const std::array<std::string, kSlotCount> names = PictureFileNames(rec);
     std::array<bool, kSlotCount> seen{};
     const auto use = [&](std::optional<int> slot) {
         if (!slot) return;

@@ -2,7 +2,7 @@
 // export, the list commands and the web page.
 #pragma once
 
-#include <functional>
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -111,12 +111,11 @@ void MoveTo(ResultListState& list, int target);
 
 // ---- Web page ----
 
-using CharFilter = std::function<bool(char32_t)>;
-
-// Text made safe for a cell or an attribute value: & < > " become entity references, and a
-// character that `representable` rejects becomes &#N; so the ANSI page loses nothing. Invalid
-// UTF-8 bytes are taken as Windows-1252 characters.
-std::string EscapeHtml(std::string_view utf8, const CharFilter& representable);
+// Text made safe for a cell or an attribute value: & < > " become entity references and every
+// character above 127 becomes &#N;, so the page is plain ASCII and reads the same whatever the
+// code page of the system that opens it. Invalid UTF-8 bytes are taken as Windows-1252
+// characters.
+std::string EscapeHtml(std::string_view utf8);
 
 // The flag pictures live in this folder beside the page; the page refers to them as
 // kPictureFolder + "/" + file name.
@@ -130,11 +129,19 @@ inline constexpr std::string_view kMakerLinkText = "Valomat";
 // "_"; a device name such as CON or COM1 gets a leading "_". The result never leaves the folder.
 std::string PictureFileName(std::string_view code);
 
+// Whether Windows takes two file names for the same file: letters compare without regard to
+// case (ASCII, Latin-1, Latin Extended-A, Greek and Cyrillic letters).
+bool SameFileName(std::string_view a, std::string_view b);
+
+// The picture file of every slot (index slot - 1). Slots with the same code share one file;
+// a code that differs from an earlier slot's only in letter case gets a name of its own
+// (its name with "_2", "_3"... before ".BMP"), since Windows would take both for one file.
+std::array<std::string, kSlotCount> PictureFileNames(const RecRec& rec);
+
 // The page, line by line (the caller writes each followed by "\r\n"): eight opening lines, the
-// rows, five closing lines. Every text put into a cell is escaped with `representable`.
+// rows, five closing lines. Every text put into a cell is escaped.
 std::vector<std::string> BuildWebPageLines(const std::vector<std::string>& entries,
-                                           const RecRec& rec, int language,
-                                           const CharFilter& representable = IsWindows1252Char);
+                                           const RecRec& rec, int language);
 
 // The pictures that the page's flag cells refer to: one per distinct file name, with the first
 // slot that uses it, in order of first use. Empty when the flag column is off.

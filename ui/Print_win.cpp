@@ -3,10 +3,8 @@
 #include <windows.h>
 
 #include <filesystem>
-#include <fstream>
-#include <memory>
 #include <system_error>
-#include <unordered_map>
+#include <utility>
 
 #include "ui/Artwork.h"
 #include "ui/Languages.h"
@@ -15,6 +13,7 @@
 #include "win/Application.h"
 #include "win/Clipboard.h"
 #include "win/Gdi.h"
+#include "win/ReplacingFile.h"
 #include "win/Text.h"
 
 namespace {
@@ -39,8 +38,8 @@ constexpr int kLastFlagSlot = 20;  // slots 21 and 22 show the own currencies' p
 
 constexpr wchar_t kBackspace = 8;
 
-// The export files are converted and written a piece at a time, so a long list needs no
-// second copy of the whole page in memory.
+// The web page is written a piece at a time, so a long list needs no second copy of the whole
+// page in memory.
 constexpr std::size_t kWriteChunkBytes = 1 << 20;
 
 struct ActionInfo {
@@ -65,54 +64,29 @@ fs::path PathOf(std::string_view utf8) {
     return fs::path(win::Widen(utf8));
 }
 
-// Writes each piece followed by `after`, in the ANSI code page, replacing the file.
-bool WriteAnsiFile(const fs::path& file, const std::vector<std::string>& pieces,
-                   std::string_view after) {
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
+// Replaces the file with the pieces, each followed by `after`; the old file stays as it was
+// unless every byte was written.
+bool WriteFileReplacing(const fs::path& file, const std::vector<std::string>& pieces,
+                        std::string_view after) {
+    win::ReplacingFile out(file);
     std::string chunk;
-    const auto flush = [&] {
-        if (chunk.empty()) return;
-        const std::string ansi = win::ToAnsi(chunk);
-        out.write(ansi.data(), static_cast<std::streamsize>(ansi.size()));
-        chunk.clear();
-    };
     for (const std::string& piece : pieces) {
         chunk += piece;
         chunk += after;
-        // Pieces end at whole characters, so a chunk never splits one.
-        if (chunk.size() >= kWriteChunkBytes) flush();
+        if (chunk.size() >= kWriteChunkBytes) {
+            if (!out.Write(chunk)) return false;
+            chunk.clear();
+        }
     }
-    flush();
-    out.close();
-    return !out.fail();
+    return out.Write(chunk) && out.Commit();
 }
 
-// Whether the ANSI code page holds a character, so the page writes the others as references.
-CharFilter AnsiCodePageFilter() {
-    const UINT codePage = GetACP();
-    if (codePage == 1252) return IsWindows1252Char;
-    if (codePage == CP_UTF8) return [](char32_t) { return true; };
-    auto known = std::make_shared<std::unordered_map<char32_t, bool>>();
-    return [codePage, known](char32_t c) {
-        if (auto found = known->find(c); found != known->end()) return found->second;
-        wchar_t wide[2];
-        int length = 1;
-        if (c >= 0x10000) {
-            wide[0] = static_cast<wchar_t>(0xD800 + ((c - 0x10000) >> 10));
-            wide[1] = static_cast<wchar_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
-            length = 2;
-        } else {
-            wide[0] = static_cast<wchar_t>(c);
-        }
-        char bytes[8];
-        BOOL usedDefault = FALSE;
-        const int written = WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, wide, length, bytes,
-                                                sizeof bytes, nullptr, &usedDefault);
-        const bool holds = written > 0 && !usedDefault;
-        known->emplace(c, holds);
-        return holds;
-    };
+// The text export: in the ANSI code page when every character has its place there (stored files
+// and the programs reading them rely on it), else UTF-8 with a byte-order mark, which Notepad
+// and spreadsheets read; never with characters changed.
+std::string TextFileBytes(const std::string& utf8) {
+    if (auto ansi = win::ToAnsiExact(utf8)) return std::move(*ansi);
+    return "\xEF\xBB\xBF" + win::Narrow(win::Widen(utf8));
 }
 
 }  // namespace
@@ -314,7 +288,7 @@ void TForm_PrintList::ActionSaveAsWebpageExecute() {
 
 bool TForm_PrintList::SaveAsText(const std::string& path) {
     const std::string text = MakeTextLines(list_.entries, main_.Rec, main_.Rec.Taal);
-    if (WriteAnsiFile(PathOf(path), {text}, {})) return true;
+    if (WriteFileReplacing(PathOf(path), {TextFileBytes(text)}, {})) return true;
     ReportError(std::string(PrintTexts(main_.Rec.Taal).writeError) + "\n" + path);
     return false;
 }
@@ -334,9 +308,9 @@ bool TForm_PrintList::SaveAsWebpage(const std::string& path) {
             WriteBitmapFile(file, main_.SlotPicture(picture.slot));
         }
     }
-    const std::vector<std::string> lines =
-        BuildWebPageLines(list_.entries, rec, rec.Taal, AnsiCodePageFilter());
-    if (WriteAnsiFile(page, lines, "\r\n")) return true;
+    // Plain ASCII: every other character is a character reference.
+    const std::vector<std::string> lines = BuildWebPageLines(list_.entries, rec, rec.Taal);
+    if (WriteFileReplacing(page, lines, "\r\n")) return true;
     ReportError(std::string(PrintTexts(rec.Taal).writeError) + "\n" + path);
     return false;
 }

@@ -220,14 +220,16 @@ std::string ReadStringDef(RegistryKey& reg, std::string_view name, std::string_v
     if (reg.ValueKind(name) == RegKind::Text) {
         if (auto text = reg.ReadText(name)) return *text;
     }
-    return reg.WriteText(name, def) ? std::string(def) : std::string();
+    reg.WriteText(name, def);
+    return std::string(def);
 }
 
 std::int32_t ReadIntegerDef(RegistryKey& reg, std::string_view name, std::int32_t def) {
     if (reg.ValueKind(name) == RegKind::Integer) {
         if (auto number = reg.ReadInteger(name)) return static_cast<std::int32_t>(*number);
     }
-    return reg.WriteInteger(name, static_cast<std::uint32_t>(def)) ? def : 0;
+    reg.WriteInteger(name, static_cast<std::uint32_t>(def));
+    return def;
 }
 
 long double ReadFloatDef(RegistryKey& reg, std::string_view name, long double def) {
@@ -236,7 +238,8 @@ long double ReadFloatDef(RegistryKey& reg, std::string_view name, long double de
             if (auto number = DoubleFromBytes(*bytes)) return *number;
         }
     }
-    return WriteFloat(reg, name, def) ? def : 0.0L;
+    WriteFloat(reg, name, def);
+    return def;
 }
 
 bool ReadBoolDef(RegistryKey& reg, std::string_view name, bool def) {
@@ -244,7 +247,8 @@ bool ReadBoolDef(RegistryKey& reg, std::string_view name, bool def) {
         const auto number = reg.ReadInteger(name);
         if (number && *number <= 1) return *number == 1;
     }
-    return WriteBool(reg, name, def) ? def : true;
+    WriteBool(reg, name, def);
+    return def;
 }
 
 bool WriteFloat(RegistryKey& reg, std::string_view name, long double value) {

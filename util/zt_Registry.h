@@ -15,7 +15,7 @@ enum class RegKind { Missing, Text, Integer, Binary, Other };
 // One "registry object": it starts at the root of the current user's branch and is moved by
 // OpenKey, like a cursor. Names are UTF-8; paths use "\" between keys.
 class RegistryKey {
-public:
+  public:
     virtual ~RegistryKey() = default;
 
     // Opens path relative to the current key (or to the root when no key is open or the path
@@ -36,13 +36,14 @@ public:
 
 // Hands out fresh registry objects; the settings store takes one per group of values.
 class Registry {
-public:
+  public:
     virtual ~Registry() = default;
     virtual std::unique_ptr<RegistryKey> NewKey() = 0;
 };
 
 // Read with default: a value of the expected kind is returned; otherwise the default is written
-// under that name and returned (what a failed write returns is given per routine).
+// under that name and returned. The default is returned even when its write fails (a key made
+// read-only by policy): anything else would turn every missing setting into 0 or empty.
 std::string ReadStringDef(RegistryKey& reg, std::string_view name, std::string_view def);
 std::int32_t ReadIntegerDef(RegistryKey& reg, std::string_view name, std::int32_t def);
 long double ReadFloatDef(RegistryKey& reg, std::string_view name, long double def);
@@ -59,7 +60,7 @@ void OpenSoftwareKey(RegistryKey& reg, std::string_view path);
 // An in-memory tree of keys with the same behaviour, for tests and for a registry that cannot
 // be reached. Key names compare without regard to ASCII case, as in the real registry.
 class MemoryRegistry : public Registry {
-public:
+  public:
     struct Value {
         RegKind kind = RegKind::Missing;
         std::vector<std::uint8_t> bytes;  // text as UTF-8, integers little-endian
@@ -86,7 +87,7 @@ public:
 
     Key& Root() { return *root_; }
 
-private:
+  private:
     std::unique_ptr<Key> root_;
     bool readOnly_ = false;
 };

@@ -69,6 +69,11 @@ struct KeyTraits {
     using Type = HKEY;
     static void Free(HKEY h) noexcept { ::RegCloseKey(h); }
 };
+// A file from CreateFile, whose failure value INVALID_HANDLE_VALUE is stored as null.
+struct FileTraits {
+    using Type = HANDLE;
+    static void Free(HANDLE h) noexcept { ::CloseHandle(h); }
+};
 struct WindowTraits {
     using Type = HWND;
     static void Free(HWND h) noexcept { ::DestroyWindow(h); }
@@ -85,6 +90,7 @@ using ImageListHandle = Handle<ImageListTraits>;
 using GlobalHandle = Handle<GlobalTraits>;
 using DcHandle = Handle<CreatedDcTraits>;
 using KeyHandle = Handle<KeyTraits>;
+using FileHandle = Handle<FileTraits>;
 using WindowHandle = Handle<WindowTraits>;
 
 // Selects an object into a DC and puts the previous one back.

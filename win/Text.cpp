@@ -53,14 +53,18 @@ std::string Narrow(std::wstring_view utf16) {
     return NarrowWith(CP_UTF8, 0, utf16, nullptr);
 }
 
-std::string ToAnsi(std::string_view utf8, bool* lossy) {
-    if (lossy) *lossy = false;
+std::optional<std::string> ToAnsiExact(std::string_view utf8) {
+    if (utf8.empty()) return std::string();
     const std::wstring wide = Widen(utf8);
-    if (wide.empty()) return {};
+    if (wide.empty()) return std::nullopt;
+    const UINT codePage = ::GetACP();
+    if (codePage == CP_UTF8) return Narrow(wide);
+    // Without WC_NO_BEST_FIT_CHARS Windows writes "l" for "ł"; with it every character that
+    // does not come back unchanged becomes the default character, which the flag reports.
     BOOL usedDefault = FALSE;
-    std::string result = NarrowWith(CP_ACP, 0, wide, &usedDefault);
-    if (lossy && usedDefault) *lossy = true;
-    return result;
+    std::string ansi = NarrowWith(codePage, WC_NO_BEST_FIT_CHARS, wide, &usedDefault);
+    if (usedDefault || ansi.empty()) return std::nullopt;
+    return ansi;
 }
 
 }  // namespace win

@@ -2,6 +2,7 @@
 // conversions portable code needs too (a UTF-8 path) are in util/Text.h.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,8 +14,8 @@ std::wstring Widen(std::string_view utf8);
 // UTF-16 to UTF-8. Unpaired surrogates become U+FFFD.
 std::string Narrow(std::wstring_view utf16);
 
-// UTF-8 to the system's ANSI code page, for the files that must be written in it. Characters
-// that code page lacks become its default character ("?") and set *lossy when given.
-std::string ToAnsi(std::string_view utf8, bool* lossy = nullptr);
+// UTF-8 in the system's ANSI code page when every character has its own place there; nothing
+// when any character is missing from it (it is never replaced by a look-alike or by "?").
+std::optional<std::string> ToAnsiExact(std::string_view utf8);
 
 }  // namespace win

@@ -1,60 +1,97 @@
-# Helpers for the end-to-end tests: start valomat.exe in a fresh Wine prefix on a virtual display,
-# find its window, close it as a person would, read the registry from outside.
+# Helpers for the end-to-end tests: start valomat.exe in a fresh Wine prefix on a virtual display
+# of the script's own, find its window, close it as a person would, read the registry from
+# outside. Every wait is for a condition, with a time limit.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
 
 E2E_FAILURES=0
 E2E_CHECKS=0
 
+# wait_until SECONDS COMMAND...: runs COMMAND every 20 ms until it succeeds; fails after SECONDS.
+wait_until() {
+  local limit=$1; shift
+  local end=$(( $(date +%s%N) + limit * 1000000000 ))
+  until "$@"; do
+    [ "$(date +%s%N)" -lt "$end" ] || return 1
+    sleep 0.02
+  done
+}
+
+# e2e_tmp: a scratch folder and a virtual display of this script's own, so that no window or
+# clipboard content of another script is seen; both go when the script ends.
 e2e_tmp() {
   E2E_DIR=$(mktemp -d "${TMPDIR:-/tmp}/valomat-e2e.XXXXXX")
   trap 'e2e_cleanup' EXIT
+  setsid Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$E2E_DIR/display" \
+    >/dev/null 2>&1 </dev/null &
+  E2E_XVFB_PID=$!
+  wait_until 10 test -s "$E2E_DIR/display" || { echo "no virtual display"; return 1; }
+  export DISPLAY=":$(head -1 "$E2E_DIR/display")"
 }
 
 e2e_cleanup() {
-  if [ -n "${VALOMAT_PID:-}" ]; then kill "$VALOMAT_PID" 2>/dev/null || true; fi
-  if [ -n "${WINEPREFIX:-}" ]; then wineserver -k 2>/dev/null || true; fi
+  # A program still running is ended, and the script ends only after it.
+  [ -n "${VALOMAT_PID:-}" ] && { kill "$VALOMAT_PID" 2>/dev/null || true; }
+  if [ -n "${WINEPREFIX:-}" ]; then wineserver -k 2>/dev/null || true; wineserver -w 2>/dev/null || true; fi
+  [ -n "${VALOMAT_PID:-}" ] && { wait "$VALOMAT_PID" 2>/dev/null || true; }
+  if [ -n "${E2E_XVFB_PID:-}" ]; then
+    kill "$E2E_XVFB_PID" 2>/dev/null || true
+    wait "$E2E_XVFB_PID" 2>/dev/null || true
+  fi
   [ -n "${E2E_DIR:-}" ] && rm -rf "$E2E_DIR"
 }
 
 # e2e_fresh LOCALE: a fresh prefix with the given Linux locale as the Windows user locale.
 e2e_fresh() {
-  [ -n "${WINEPREFIX:-}" ] && { wineserver -k 2>/dev/null || true; }
+  [ -n "${WINEPREFIX:-}" ] && { wineserver -k 2>/dev/null || true; wineserver -w 2>/dev/null || true; }
   export VALOMAT_LOCALE=$1
   valomat_fresh_prefix "$E2E_DIR/prefix"
 }
 
+# window_named NAME: the id of a visible window titled exactly NAME (fails when there is none).
+window_named() {
+  local id
+  id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1) && [ -n "$id" ] && echo "$id"
+}
+window_shown() { window_named "$1" >/dev/null; }
+no_window_named() { ! window_shown "$1"; }
+
 # e2e_launch EXE [ARGS...]: starts the program without waiting for a window.
 e2e_launch() {
   local exe=$1; shift
-  wine "$exe" "$@" >"$E2E_DIR/wine.log" 2>&1 &
+  if [ -n "${E2E_FILE_LIMIT_KB:-}" ]; then
+    # Writes beyond the limit fail (the signal that would end the program is ignored).
+    (trap '' XFSZ; ulimit -f "$E2E_FILE_LIMIT_KB"; exec wine "$exe" "$@") >"$E2E_DIR/wine.log" 2>&1 &
+  else
+    wine "$exe" "$@" >"$E2E_DIR/wine.log" 2>&1 &
+  fi
   VALOMAT_PID=$!
 }
 
-# e2e_start EXE [ARGS...]: starts the program and waits for its main window.
+# e2e_start EXE [ARGS...]: starts the program and waits for its main window, with the splash
+# gone.
 e2e_start() {
   e2e_launch "$@"
-  VALOMAT_WIN=""
   local t0; t0=$(date +%s%N)
-  for _ in $(seq 300); do
-    VALOMAT_WIN=$(xdotool search --onlyvisible --name '^Valomat$' 2>/dev/null | head -1 || true)
-    [ -n "$VALOMAT_WIN" ] && break
-    sleep 0.05
-  done
+  wait_until 30 window_shown Valomat || { echo "main window did not appear"; cat "$E2E_DIR/wine.log"; return 1; }
+  VALOMAT_WIN=$(window_named Valomat)
   E2E_START_MS=$(( ($(date +%s%N) - t0) / 1000000 ))
-  [ -n "$VALOMAT_WIN" ] || { echo "main window did not appear"; cat "$E2E_DIR/wine.log"; return 1; }
+  wait_until 15 no_window_named 'Valomat 2.81' || { echo "the splash stayed"; return 1; }
 }
 
+# has_focus WINDOW: whether the keyboard focus is in that top-level window.
+has_focus() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
+
 # e2e_focus [DX DY]: clicks into the main window at DX DY of its client area (by default on the
-# amount box), which gives it the keyboard focus as it would on a desktop.
+# amount box), which gives it the keyboard focus as it would on a desktop, and waits until it
+# has it. Wine draws the frame inside the window: a border each side of the 326-pixel client
+# area, and the caption above.
 e2e_focus() {
   local X Y WIDTH HEIGHT SCREEN WINDOW
   eval "$(xdotool getwindowgeometry --shell "$VALOMAT_WIN")"
-  # Wine draws the frame inside the window: a border each side of the 326-pixel client area,
-  # and the caption above.
   local border=$(((WIDTH - 326) / 2))
   xdotool mousemove $((X + border + ${1:-60})) $((Y + border + E2E_CAPTION + ${2:-50})) click 1
-  sleep 0.3
+  wait_until 5 has_focus "$VALOMAT_WIN" || echo "no keyboard focus in the main window"
 }
 E2E_CAPTION=19  # Wine's caption height (SM_CYCAPTION) in a fresh prefix
 
@@ -65,30 +102,54 @@ e2e_focus_toolbar() {
   e2e_focus 318 18
 }
 
-# e2e_close: Alt+F4 on the main window; waits for the process and every other Wine process
-# of the prefix to end.
+# click_in WINDOW DX DY: clicks at that place of the window.
+click_in() {
+  local X Y WIDTH HEIGHT SCREEN WINDOW
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  xdotool mousemove $((X + $2)) $((Y + $3)) click 1
+}
+
+# clipboard: what the clipboard holds now (empty when nothing).
+clipboard() { timeout 2 xclip -o -selection clipboard 2>/dev/null || true; }
+clipboard_is() { [ "$(clipboard)" = "$1" ]; }
+
+# e2e_close: Alt+F4 on the main window; waits for the process and every other Wine process of
+# the prefix to end.
 e2e_close() {
   e2e_exit && wineserver -w
 }
 
-# e2e_exit: Alt+F4 on the main window; waits for the program to end.
+# e2e_exit: Alt+F4 on the main window, after a click on its tool bar; waits for the program to
+# end. Should the keys reach another of our windows first, that one closes and the next try
+# closes the program.
 e2e_exit() {
-  e2e_focus_toolbar
-  xdotool key alt+F4
+  local attempt
+  for attempt in 1 2 3; do
+    e2e_focus_toolbar
+    xdotool key alt+F4
+    wait_until 10 program_ended && break
+  done
   e2e_wait_exit
 }
 
 # e2e_wait_exit: waits up to 15 s for the program to end.
 e2e_wait_exit() {
-  for _ in $(seq 300); do
-    kill -0 "$VALOMAT_PID" 2>/dev/null || break
-    sleep 0.05
-  done
-  if kill -0 "$VALOMAT_PID" 2>/dev/null; then
+  if ! wait_until 15 program_ended; then
     echo "program did not end"; kill "$VALOMAT_PID"; return 1
   fi
   wait "$VALOMAT_PID" 2>/dev/null || true
   VALOMAT_PID=""
+}
+program_ended() { ! kill -0 "$VALOMAT_PID" 2>/dev/null; }
+
+# reg_import: imports the .reg lines on standard input (UTF-8) into the prefix. A UTF-16 file,
+# since `wine reg add` mangles characters beyond ASCII.
+reg_import() {
+  { printf 'Windows Registry Editor Version 5.00\r\n\r\n'; sed 's/$/\r/'; } |
+    iconv -f UTF-8 -t UTF-16LE | { printf '\xFF\xFE'; cat; } >"$E2E_DIR/import.reg"
+  local file="$E2E_DIR/import.reg"
+  wine reg import "Z:${file//\//\\}" >/dev/null 2>&1
+  wineserver -w
 }
 
 # reg_snapshot: reads the whole program key once (each wine start costs time).
@@ -130,33 +191,15 @@ reg_count() {
   ' "$E2E_REG"
 }
 
-# e2e_until SECONDS COMMAND...: runs COMMAND every 50 ms until it succeeds; fails after SECONDS.
-e2e_until() {
-  local tries=$(($1 * 20)); shift
-  for _ in $(seq "$tries"); do
-    "$@" && return 0
-    sleep 0.05
-  done
-  return 1
-}
-
-# e2e_clipboard_is TEXT: the clipboard holds exactly TEXT.
-e2e_clipboard_is() {
-  [ "$(timeout 2 xclip -o -selection clipboard 2>/dev/null)" = "$1" ]
-}
-
 # yes_no COMMAND...: "yes" when COMMAND succeeds, else "no".
 yes_no() { "$@" && echo yes || echo no; }
 
 # e2e_visible NAME: the first visible window whose whole name is NAME (empty when none).
-e2e_visible() {
-  xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 || true
-}
+e2e_visible() { window_named "$1" || true; }
 
-# e2e_client WINDOW CLIENT_WIDTH CLIENT_HEIGHT: Wine draws the frame inside the X window, so its
-# geometry is the whole window; the client area of the given size lies a border in from the
-# sides and the bottom. Sets E2E_CLIENT_X, E2E_CLIENT_Y (its top left on the screen) and
-# E2E_BORDER.
+# e2e_client WINDOW CLIENT_WIDTH CLIENT_HEIGHT: the client area of the given size lies a border
+# in from the sides and the bottom of the window Wine frames itself. Sets E2E_CLIENT_X,
+# E2E_CLIENT_Y (its top left on the screen) and E2E_BORDER.
 e2e_client() {
   local X Y WIDTH HEIGHT SCREEN WINDOW
   eval "$(xdotool getwindowgeometry --shell "$1")"
@@ -168,18 +211,13 @@ e2e_client() {
 # e2e_click X Y: a click at a point of the client area found by e2e_client.
 e2e_click() {
   xdotool mousemove $((E2E_CLIENT_X + $1)) $((E2E_CLIENT_Y + $2)) click 1
-  sleep 0.3
 }
 
-# e2e_wait_window TITLE: waits for a visible window with exactly that title; prints its id.
+# e2e_wait_window TITLE: waits up to 10 s for a visible window with exactly that title; prints
+# its id (empty when none came).
 e2e_wait_window() {
-  local id=""
-  for _ in $(seq 200); do
-    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 || true)
-    [ -n "$id" ] && break
-    sleep 0.05
-  done
-  echo "$id"
+  wait_until 10 window_shown "$1" || true
+  window_named "$1" || true
 }
 
 # e2e_crop WINDOW OUT: the window's area of a screenshot of the whole screen.
@@ -188,12 +226,4 @@ e2e_crop() {
   eval "$(xdotool getwindowgeometry --shell "$1")"
   import -window root "$E2E_DIR/screen.png"
   convert "$E2E_DIR/screen.png" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage -strip "$2"
-}
-
-# e2e_wait_splash: waits until the splash has closed and only the main window is left.
-e2e_wait_splash() {
-  for _ in $(seq 100); do
-    [ "$(xdotool search --onlyvisible --name '^Valomat' 2>/dev/null | wc -l)" -le 1 ] && return 0
-    sleep 0.05
-  done
 }

@@ -8,7 +8,6 @@ e2e_tmp
 e2e_fresh nl_BE.UTF-8
 e2e_start "$exe"
 echo "main window after ${E2E_START_MS} ms"
-sleep 1.5  # the splash has gone by now
 shot=$PWD/e2e-main-window.png  # kept beside the build for a person to look at
 import -window root "$shot"
 echo "screenshot: $shot"
@@ -24,16 +23,19 @@ printf '' | xclip -selection clipboard >/dev/null 2>&1  # xclip stays behind: no
 e2e_focus_toolbar
 xdotool type --delay 30 '100'
 xdotool key Return ctrl+c
-check "typing 100 after the start converts 100 BEF" yes "$(yes_no e2e_until 5 e2e_clipboard_is 2,48)"
+check "typing 100 after the start converts 100 BEF" yes "$(yes_no wait_until 5 clipboard_is 2,48)"
 xdotool key Return
 xdotool type --delay 30 '250'
 xdotool key Return ctrl+c
 check "250 typed after Enter from the result replaces the amount" yes \
-  "$(yes_no e2e_until 5 e2e_clipboard_is 6,20)"
+  "$(yes_no wait_until 5 clipboard_is 6,20)"
 
 e2e_close
 reg_snapshot
 check "settings saved at close" "REG_SZ 2.8" "$(reg_get 'Software\ZT\Valomat\Algemeen' Versie)"
 check "language from the locale" "REG_DWORD 0x0" "$(reg_get 'Software\ZT\Valomat\Algemeen' Taal)"
 check "list view kept" "REG_DWORD 0x2" "$(reg_get 'Software\ZT\Valomat\Algemeen' Lijst)"
+check "Wine manages no window of the prefix" "REG_SZ N" \
+  "$(wine reg query 'HKCU\Software\Wine\X11 Driver' /v Managed 2>/dev/null | tr -d '\r' |
+     awk '$1 == "Managed" { print $2, $3 }')"
 e2e_finish

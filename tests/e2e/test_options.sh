@@ -9,7 +9,6 @@ e2e_tmp
 e2e_fresh nl_BE.UTF-8
 printf '' | xclip -selection clipboard >/dev/null 2>&1  # a clean clipboard
 e2e_start "$exe"
-e2e_wait_splash
 
 # The main window's client area is 326 x 427 at a first start.
 e2e_client "$VALOMAT_WIN" 326 427

@@ -15,14 +15,14 @@ e2e_fresh nl_BE.UTF-8
 copy ""
 wine "$viewer" >"$E2E_DIR/viewer.log" 2>/dev/null &
 viewer_pid=$!
-e2e_until 20 grep -qx joined "$E2E_DIR/viewer.log" || echo "the viewer did not start"
+wait_until 20 grep -qx joined "$E2E_DIR/viewer.log" || echo "the viewer did not start"
 e2e_start "$exe"
 copy VL100
-check "Valomat converts in the chain" yes "$(yes_no e2e_until 10 e2e_clipboard_is 2,48)"
+check "Valomat converts in the chain" yes "$(yes_no wait_until 10 clipboard_is 2,48)"
 e2e_exit
 copy "na afloop"
 check "the viewer joined before Valomat hears the copy after it ended" yes \
-  "$(yes_no e2e_until 10 grep -qx 'na afloop' "$E2E_DIR/viewer.log")"
+  "$(yes_no wait_until 10 grep -qx 'na afloop' "$E2E_DIR/viewer.log")"
 kill "$viewer_pid" 2>/dev/null || true
 wait "$viewer_pid" 2>/dev/null || true
 wineserver -w
@@ -64,7 +64,7 @@ tray_menu() {  # tray_menu first|last: the first (Open) or last (Exit) item of t
 double_click_icon() {
   for _ in 1 2 3; do
     tray_icon 1 2 || true
-    e2e_until 5 main_shown && return 0
+    wait_until 5 main_shown && return 0
   done
   return 1
 }
@@ -83,19 +83,19 @@ minimise() {  # the minimise box in the caption, as a person clicks it
 }
 
 e2e_launch "$exe"
-check "started minimised into the tray" yes "$(yes_no e2e_until 20 main_hidden_in_tray)"
+check "started minimised into the tray" yes "$(yes_no wait_until 20 main_hidden_in_tray)"
 check "a double-click on the icon brings the window back" yes "$(yes_no double_click_icon)"
 check "at its saved position" "100,200" "$(main_shown && main_position)"
 minimise || true
-check "minimised into the tray again" yes "$(yes_no e2e_until 10 main_hidden_in_tray)"
+check "minimised into the tray again" yes "$(yes_no wait_until 10 main_hidden_in_tray)"
 tray_menu first || true
-check "Open in the tray menu brings it back" yes "$(yes_no e2e_until 10 main_shown)"
+check "Open in the tray menu brings it back" yes "$(yes_no wait_until 10 main_shown)"
 minimise || true
-e2e_until 10 main_hidden_in_tray || true
+wait_until 10 main_hidden_in_tray || true
 tray_menu last || true
 e2e_wait_exit || true
 check "Exit in the tray menu leaves no icon behind" yes \
-  "$(yes_no e2e_until 10 no_tray)"
+  "$(yes_no wait_until 10 no_tray)"
 wineserver -w
 reg_snapshot
 check "the normal position is saved" "REG_DWORD 0x64 REG_DWORD 0xc8" \

@@ -1,74 +1,118 @@
 #!/usr/bin/env bash
-# Converts two amounts in valomat.exe, opens the result list from the tool bar and saves it as a
-# web page and as text through the save dialog, as a person would; then checks the files.
+# Converts two amounts from an own currency to BEF in valomat.exe, opens the result list from the
+# tool bar and saves it as a web page and as text through the save dialog, as a person would;
+# then checks the files. The own currency's name and symbol are outside the ANSI code page and
+# its code differs from BEF's only in case. A second run saves over an old page while every
+# file write beyond 1 KiB fails, as on a full disk: the old page must stay.
 source "$(dirname "$0")/lib.sh"
 exe=$1
 e2e_tmp
 e2e_fresh nl_BE.UTF-8
-e2e_start "$exe"
-sleep 1.5  # the splash has gone by now
+convert -size 20x20 xc:green "BMP3:$E2E_DIR/own.bmp"
+own_picture="Z:${E2E_DIR//\//\\\\}\\\\own.bmp"  # a .reg file doubles every backslash
+reg_import <<EOF
+[HKEY_CURRENT_USER\\Software\\ZT\\Valomat\\EigenMunten]
+"EigenMunt1"="złoty"
+"EigenMunteenheid1"="bef"
+"EigenSymbool1"="zł€"
+"EigenBitmap1"="$own_picture"
 
-# The result-list button of the main window, in its client area.
-PRINTLIST_X=190 PRINTLIST_Y=16
+[HKEY_CURRENT_USER\\Software\\ZT\\Valomat\\Decimalen]
+"Geselecteerd21"=dword:00000001
 
-# Typing replaces the selected amount: from the start, and after Enter from the result box.
-e2e_focus_toolbar
-for amount in 100 2500; do
-  xdotool type --delay 30 "$amount"
-  xdotool key Return Return  # commits, then back to the amount box
-done
-e2e_focus "$PRINTLIST_X" "$PRINTLIST_Y"
+[HKEY_CURRENT_USER\\Software\\ZT\\Valomat\\Algemeen]
+"DefaultVanMunt"=dword:00000015
+"DefaultNaarMunt"=dword:00000002
+EOF
 
-wait_window() {  # wait_window NAME -> window id
-  local id=""
-  for _ in $(seq 100); do
-    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 || true)
-    [ -n "$id" ] && break
-    sleep 0.1
-  done
-  echo "$id"
-}
-LIST_WIN=$(wait_window Resultatenlijst)
-check "the result list is shown" yes "$([ -n "$LIST_WIN" ] && echo yes || echo no)"
-[ -n "$LIST_WIN" ] || { e2e_finish; exit 1; }
+# The result-list button of the main window, and the save buttons of the list's tool bar.
+PRINTLIST_X=191 PRINTLIST_Y=39
+SAVE_TEXT_X=151 SAVE_PAGE_X=173 LIST_TOOLS_Y=34
 
-# save_as UPS FILE EXT: chooses a save command from the list's context menu by keys (Up from
-# the top wraps to the last item: once for the web page, twice for text), then types the path
-# without extension into the save dialog.
-save_as() {
-  local X Y WIDTH HEIGHT SCREEN WINDOW
-  eval "$(xdotool getwindowgeometry --shell "$LIST_WIN")"
-  xdotool mousemove $((X + 300)) $((Y + 250)) click 1  # empty list area: selects nothing
-  sleep 0.3
-  xdotool key shift+F10
-  sleep 0.5
-  for _ in $(seq "$1"); do xdotool key Up; done
+# convert_amount AMOUNT RESULT: types the amount over the amount box's selected text, commits it
+# with Enter (which records it in the result list) and copies the result box, whose text shows
+# that the commit has happened; Enter there goes back to the amount box, its text selected.
+convert_amount() {
+  xdotool type --delay 30 "$1"
+  xdotool key Return ctrl+c
+  wait_until 10 clipboard_is "$2" || true
+  check "$1 converted" "$2" "$(clipboard)"
   xdotool key Return
-  local dialog; dialog=$(wait_window 'Resultaten opslaan')
-  [ -n "$dialog" ] || { echo "no save dialog"; return 1; }
-  sleep 0.5
+}
+
+open_list() {
+  click_in "$VALOMAT_WIN" "$PRINTLIST_X" "$PRINTLIST_Y"
+  wait_until 10 window_shown Resultatenlijst || true
+  LIST_WIN=$(window_named Resultatenlijst || true)
+  check "the result list is shown" yes "$([ -n "$LIST_WIN" ] && echo yes || echo no)"
+  [ -n "$LIST_WIN" ]
+}
+
+# save_as BUTTON_X FILE: clicks a save button of the list and types the path without extension
+# into the save dialog.
+save_as() {
+  click_in "$LIST_WIN" "$1" "$LIST_TOOLS_Y"
+  wait_until 10 window_shown 'Resultaten opslaan' || { echo "no save dialog"; return 1; }
+  local dialog; dialog=$(window_named 'Resultaten opslaan')
+  wait_until 10 has_focus "$dialog" || true
   xdotool type --delay 20 "Z:${2//\//\\}"
   xdotool key Return
-  for _ in $(seq 50); do [ -s "$2.$3" ] && break; sleep 0.1; done
-  sleep 0.3
+  wait_until 10 no_window_named 'Resultaten opslaan' || echo "the save dialog stayed"
 }
+
+# The message box of the application's errors (titled like the main window).
+error_box() {
+  xdotool search --onlyvisible --name '^Valomat$' 2>/dev/null | grep -vx "$VALOMAT_WIN" | head -1
+}
+has_error_box() { [ -n "$(error_box)" ]; }
 
 out="$E2E_DIR/out"
 mkdir -p "$out"
-save_as 1 "$out/koers" htm || true
+e2e_start "$exe"
+e2e_focus_toolbar
+convert_amount 100 4.034
+convert_amount 2500 100.850
+open_list || { e2e_finish; exit 1; }
+
+save_as "$SAVE_PAGE_X" "$out/koers"
 page="$out/koers.htm"
+wait_until 10 test -s "$page" || true
 check "web page written with the default extension" yes "$([ -s "$page" ] && echo yes || echo no)"
 check "page opens with the html line" "<html>" "$(head -1 "$page" 2>/dev/null | tr -d '\r')"
 check "lines end in CR LF" 0 "$(grep -avc $'\r$' "$page" 2>/dev/null || true)"
 check "rows of both entries" 2 "$(grep -ac '^<tr>' "$page" 2>/dev/null || true)"
-check "flag cells refer to the picture folder" 2 "$(grep -ac '^<img src="images/BEF.BMP">' "$page" 2>/dev/null || true)"
-check "one picture per currency" "BEF.BMP EURO.BMP" "$(ls "$out/images" 2>/dev/null | sort | xargs)"
-check "pictures are bitmaps" BM "$(head -c 2 "$out/images/BEF.BMP" 2>/dev/null)"
-check "euro sign as the ANSI byte 0x80" 2 "$(grep -ac $'^\x80\r$' "$page" 2>/dev/null || true)"
+check "plain ASCII" 0 "$(LC_ALL=C grep -ac $'[\x80-\xff]' "$page" 2>/dev/null || true)"
+check "name as references" 2 "$(grep -ac '^z&#322;oty'$'\r''$' "$page" 2>/dev/null || true)"
+check "symbol with the euro sign as references" 2 \
+  "$(grep -ac '^z&#322;&#8364;'$'\r''$' "$page" 2>/dev/null || true)"
+check "BEF's flag" 2 "$(grep -ac '^<img src="images/BEF.BMP">' "$page" 2>/dev/null || true)"
+check "bef's own picture" 2 "$(grep -ac '^<img src="images/bef_2.BMP">' "$page" 2>/dev/null || true)"
+check "one picture per code" "BEF.BMP bef_2.BMP" "$(ls "$out/images" 2>/dev/null | sort | xargs)"
+check "pictures are bitmaps" BM "$(head -c 2 "$out/images/bef_2.BMP" 2>/dev/null)"
+check "two different pictures" yes \
+  "$(cmp -s "$out/images/BEF.BMP" "$out/images/bef_2.BMP" && echo no || echo yes)"
 
-save_as 2 "$out/koers" txt || true
-check "text lines" "$(printf '100,frank,BEF,BF,2,48,euro,EURO,\x80\r\n2.500,frank,BEF,BF,61,97,euro,EURO,\x80\r\n')" \
+save_as "$SAVE_TEXT_X" "$out/koers"
+wait_until 10 test -s "$out/koers.txt" || true
+check "text as UTF-8 with a byte-order mark, nothing changed" \
+  "$(printf '\xEF\xBB\xBF100,00,złoty,bef,zł€,4.034,frank,BEF,BF\r\n2.500,00,złoty,bef,zł€,100.850,frank,BEF,BF\r\n')" \
   "$(cat "$out/koers.txt" 2>/dev/null)"
+e2e_close
 
+# Every write beyond 1 KiB fails in this run (the Wine server, started first, is not limited).
+printf 'old page\r\n' >"$out/keep.htm"
+wineserver -p2
+E2E_FILE_LIMIT_KB=1 e2e_start "$exe"
+e2e_focus_toolbar
+convert_amount 100 4.034
+convert_amount 2500 100.850
+open_list || { e2e_finish; exit 1; }
+save_as "$SAVE_PAGE_X" "$out/keep"
+wait_until 10 has_error_box || true
+check "the failed write is reported" yes "$(has_error_box && echo yes || echo no)"
+check "the old page is kept" "$(printf 'old page\r\n')" "$(cat "$out/keep.htm")"
+check "no file is left behind" "images keep.htm koers.htm koers.txt" "$(ls "$out" | sort | xargs)"
+box=$(error_box || true)
+[ -n "$box" ] && { xdotool key --window "$box" Return; wait_until 10 eval '! has_error_box' || true; }
 e2e_close
 e2e_finish

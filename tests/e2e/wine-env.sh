@@ -35,40 +35,50 @@ wine_common_env() {
   valomat_locale
 }
 
+# Without a window manager Wine waits about 2 s at every destroyed top-level window unless it
+# manages the windows itself: every prefix of ours gets Managed = N.
+valomat_unmanaged() {
+  WINEPREFIX="$1" wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f \
+    >/dev/null 2>&1 || true
+  WINEPREFIX="$1" wineserver -w || true
+  touch "$1/.valomat-unmanaged"
+}
+
 # A booted prefix that no program of ours ever runs in; every other prefix is a copy of it.
 valomat_template() {
   local dir; dir=$(valomat_cache_dir)
   mkdir -p "$dir"
   local template=$dir/template
-  if [ ! -f "$template/.valomat-template-2" ]; then
+  if [ ! -f "$template/.valomat-unmanaged" ]; then
     (
       flock 9
-      if [ ! -f "$template/.valomat-template-2" ]; then
+      if [ ! -f "$template/.valomat-unmanaged" ]; then
         rm -rf "$template"
         WINEPREFIX="$template" wineboot -i >/dev/null 2>&1 || true
-        # Without a window manager Wine waits about 2 s at every destroyed top-level window
-        # unless it manages the windows itself.
-        WINEPREFIX="$template" wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ \
-          /d N /f >/dev/null 2>&1 || true
-        WINEPREFIX="$template" wineserver -w || true
-        touch "$template/.valomat-template-2"
+        valomat_unmanaged "$template"
       fi
     ) 9>"$dir/template.lock"
   fi
   echo "$template"
 }
 
-# The shared prefix for the in-process tests.
+# The prefix for the in-process tests, or the one VALOMAT_WINEPREFIX names (start.sh keeps the
+# user's settings there): copied from the template when it does not exist; an existing one is
+# kept as it is, only made unmanaged.
 valomat_wine_env() {
   wine_common_env
-  local dir template; dir=$(valomat_cache_dir); template=$(valomat_template)
+  local dir; dir=$(valomat_cache_dir)
+  mkdir -p "$dir"
   export WINEPREFIX=${VALOMAT_WINEPREFIX:-$dir/prefix}
-  if [ ! -f "$WINEPREFIX/.valomat-template-2" ]; then
+  if [ ! -f "$WINEPREFIX/.valomat-unmanaged" ]; then
+    local template; template=$(valomat_template)
     (
       flock 9
-      if [ ! -f "$WINEPREFIX/.valomat-template-2" ]; then
+      if [ ! -f "$WINEPREFIX/system.reg" ]; then
         rm -rf "$WINEPREFIX"
         cp -a "$template" "$WINEPREFIX"
+      elif [ ! -f "$WINEPREFIX/.valomat-unmanaged" ]; then
+        valomat_unmanaged "$WINEPREFIX"
       fi
     ) 9>"$dir/prefix.lock"
   fi

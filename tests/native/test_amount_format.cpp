@@ -1,9 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 #include <limits>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/AmountFormat.h"
 #include "native/locales.h"
@@ -212,6 +217,48 @@ TEST(ParseAmount, OtherLocalesUseTheirOwnDecimalSeparatorOnly) {
         }
     }
 }
+
+#ifdef __GLIBC__
+// Texts as long as the clipboard holds read exactly as a short text of the same value would;
+// glibc's strtold, exact at any length, is the oracle.
+TEST(ParseAmount, VeryLongTextsReadExactly) {
+    // Joined by appending: GCC 12 warns falsely (-Wrestrict) on "text" + std::string in Release.
+    const auto join = [](std::initializer_list<std::string_view> parts) {
+        std::string text;
+        for (const std::string_view part : parts) text += part;
+        return text;
+    };
+    const std::string zeros(2'500'000, '0');
+    const std::string_view few = std::string_view(zeros).substr(0, 1'500'000);
+    const std::string_view z4931 = std::string_view(zeros).substr(0, 4931);
+    const std::string_view z4940 = std::string_view(zeros).substr(0, 4940);
+    const std::string texts[] = {
+        join({"1,", zeros, "1"}),                 // 1.000...01: one
+        join({"0,", few, "1e9999999"}),           // 10^8499998: too large
+        join({"0,", zeros, "15e2500001"}),        // 1.5
+        join({"1", zeros, "e-2500000"}),          // 1
+        join({zeros, "7,", zeros}),               // 7
+        join({"-0,", zeros, "1"}),                // below the range: -0
+        join({"1", z4931, ",", zeros}),           // near the largest value
+        join({"0,", z4940, "36451", zeros}),      // a subnormal
+        join({"1", few, ",", few, "e-1500005"}),  // 0.00001
+        join({"9", few, "e-1499995"}),            // above the range
+    };
+    for (const std::string& text : texts) {
+        std::string point = text;
+        std::replace(point.begin(), point.end(), ',', '.');
+        const long double expected = std::strtold(point.c_str(), nullptr);
+        const auto parsed = ParseAmount(text, kComma);
+        SCOPED_TRACE(text.substr(0, 12) + "... of " + std::to_string(text.size()));
+        if (std::isinf(expected)) {
+            EXPECT_FALSE(parsed.has_value());
+            continue;
+        }
+        ASSERT_TRUE(parsed.has_value());
+        EXPECT_TRUE(SameBits(*parsed, expected)) << static_cast<double>(*parsed);
+    }
+}
+#endif
 
 TEST(ReplaceForeignSeparator, OnlyTheFirstForeignMarkInCommaAndPointLocales) {
     struct Case {

@@ -14,6 +14,7 @@
 #include "core/AmountFormat.h"
 #include "core/BigNat.h"
 #include "core/ExactDecimal.h"
+#include "exact_oracle.h"
 
 namespace {
 
@@ -374,23 +375,6 @@ long double FromBits(Bits bits) {
     return value;
 }
 
-DecimalDigits FromPrintf(long double value, int significant) {
-    char text[128];
-    std::snprintf(text, sizeof text, "%.*Le", significant - 1, value);
-    DecimalDigits d;
-    const char* p = text;
-    if (*p == '-') {
-        d.negative = true;
-        ++p;
-    }
-    for (; *p != 'e'; ++p) {
-        if (*p >= '0' && *p <= '9') d.digits += *p;
-    }
-    d.exponent = std::atoi(p + 1) + 1;
-    if (d.digits.find_first_not_of('0') == std::string::npos) return {d.negative, "", 0};
-    return d;
-}
-
 std::vector<long double> OracleValues() {
     std::mt19937_64 random(7);
     std::vector<long double> values = {
@@ -443,7 +427,7 @@ TEST(ExactDecimalOracle, ExpandMatchesPrintf) {
     const int counts[] = {1, 15, 17, 18, 19, 21, 40};
     for (long double value : OracleValues()) {
         for (int significant : counts) {
-            DecimalDigits expected = FromPrintf(value, significant);
+            DecimalDigits expected = PrintfDigits(value, significant);
             DecimalDigits actual = ExpandExtended(value, significant);
             ASSERT_EQ(actual.digits, expected.digits) << Hex(BitsOf(value)) << " " << significant;
             ASSERT_EQ(actual.exponent, expected.exponent) << Hex(BitsOf(value));

@@ -1,7 +1,9 @@
 // The result list: reading entries, row layout, text export, list commands and the web page.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/CurrencyTable.h"
@@ -275,42 +277,27 @@ TEST(PrintListCommands, RemovingTheOnlyRowLeavesAnEmptyList) {
 
 // ---- Escaping and picture names ----
 
-TEST(PrintListEscape, MarkupAndCharactersOutsideTheCodePage) {
-    const CharFilter ansi = IsWindows1252Char;
-    const CharFilter asciiOnly = [](char32_t c) { return c < 0x80; };
+TEST(PrintListEscape, MarkupAndEveryCharacterAbove127) {
     const struct {
         const char* what;
         std::string_view text;
-        const CharFilter& filter;
         std::string expected;
     } cases[] = {
-        {"markup", "<&>\"", ansi, "&lt;&amp;&gt;&quot;"},
-        {"apostrophe and plain text", "l'euro 1.234,5", ansi, "l'euro 1.234,5"},
-        {"euro sign is in 1252", "€ £ é ’", ansi, "€ £ é ’"},
-        {"rouble sign is not", "₽", ansi, "&#8381;"},
-        {"outside the basic plane", "😀", ansi, "&#128512;"},
-        {"ideographs", "日本", ansi, "&#26085;&#26412;"},
-        {"another code page", "é€", asciiOnly, "&#233;&#8364;"},
-        {"invalid byte as 1252", "\x80 \xFF", ansi, "\u20AC \u00FF"},
-        {"truncated sequence", "\xE2\x82", ansi, "\u00E2\u201A"},
-        {"encoded surrogate", "\xED\xA0\x80", ansi, "\u00ED\u00A0\u20AC"},
-        {"overlong slash", "\xC0\xAF", ansi, "\u00C0\u00AF"},
-        {"invalid byte outside the filter", "\x80", asciiOnly, "&#8364;"},
+        {"markup", "<&>\"", "&lt;&amp;&gt;&quot;"},
+        {"apostrophe and plain text", "l'euro 1.234,5", "l'euro 1.234,5"},
+        {"Windows-1252 characters too", "€ £ é ’", "&#8364; &#163; &#233; &#8217;"},
+        {"no-break space", "1\u00A0000", "1&#160;000"},
+        {"rouble sign", "₽", "&#8381;"},
+        {"outside the basic plane", "😀", "&#128512;"},
+        {"ideographs", "日本", "&#26085;&#26412;"},
+        {"invalid bytes as 1252", "\x80 \xFF", "&#8364; &#255;"},
+        {"truncated sequence", "\xE2\x82", "&#226;&#8218;"},
+        {"encoded surrogate", "\xED\xA0\x80", "&#237;&#160;&#8364;"},
+        {"overlong slash", "\xC0\xAF", "&#192;&#175;"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        EXPECT_EQ(EscapeHtml(c.text, c.filter), c.expected);
-    }
-}
-
-TEST(PrintListEscape, Windows1252Repertoire) {
-    for (const char32_t yes :
-         {U'A', U'\u00A0', U'\u00E9', U'\u00FF', U'\u20AC', U'\u2019', U'\u0178', U'\u2122'}) {
-        EXPECT_TRUE(IsWindows1252Char(yes)) << static_cast<unsigned>(yes);
-    }
-    for (const char32_t no :
-         {U'\u0080', U'\u0081', U'\u009F', U'\u0100', U'\u20BD', U'\U0001F600'}) {
-        EXPECT_FALSE(IsWindows1252Char(no)) << static_cast<unsigned>(no);
+        EXPECT_EQ(EscapeHtml(c.text), c.expected);
     }
 }
 
@@ -349,7 +336,50 @@ TEST(PrintListPictures, FileNamesStayInsideThePictureFolder) {
     }
 }
 
-TEST(PrintListPictures, OnePicturePerFileNameFirstSlotWins) {
+// Windows takes names differing only in letter case for one file.
+TEST(PrintListPictures, CodesDifferingOnlyInCaseGetTheirOwnNames) {
+    RecRec rec = MakeRec();
+    rec.Munteenheid[19] = "ÉCU";
+    rec.Munteenheid[20] = "bef_2";
+    rec.Munteenheid[21] = "bef";
+    rec.Munteenheid[22] = "écu";
+    const std::array<std::string, kSlotCount> names = PictureFileNames(rec);
+    EXPECT_EQ(names[2 - 1], "BEF.BMP");
+    EXPECT_EQ(names[19 - 1], "ÉCU.BMP");
+    EXPECT_EQ(names[20 - 1], "bef_2.BMP");
+    EXPECT_EQ(names[21 - 1], "bef_3.BMP") << "bef_2 is taken";
+    EXPECT_EQ(names[22 - 1], "écu_2.BMP");
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        for (std::size_t k = 0; k < i; ++k) {
+            if (rec.Munteenheid[static_cast<int>(i) + 1] ==
+                rec.Munteenheid[static_cast<int>(k) + 1]) {
+                EXPECT_EQ(names[i], names[k]) << "the same code shares its picture";
+            } else {
+                EXPECT_FALSE(SameFileName(names[i], names[k])) << names[i] << " " << names[k];
+            }
+        }
+    }
+    rec.KolomMunt = rec.KolomMunteenheid = rec.KolomSymbool = false;
+    const std::vector<std::string> lines = BuildWebPageLines({"*1*2*1*21*"}, rec, kEnglish);
+    EXPECT_EQ(lines[8 + 2], R"(<img src="images/BEF.BMP">)");
+    EXPECT_EQ(lines[8 + 8], R"(<img src="images/bef_3.BMP">)");
+    const std::vector<PictureFile> pictures = {{"BEF.BMP", 2}, {"bef_3.BMP", 21}};
+    EXPECT_EQ(PicturesForPage({"*1*2*1*21*"}, rec), pictures);
+}
+
+TEST(PrintListPictures, SameFileNameFoldsTheLettersOfCurrencyCodes) {
+    const std::pair<const char*, const char*> same[] = {
+        {"gbp.BMP", "GBP.BMP"}, {"ÄÖÜ", "äöü"}, {"ŁŹŻ", "łźż"}, {"ΔΡΧ", "δρχ"},
+        {"РУБ", "руб"},         {"ÿ", "Ÿ"},     {"Σ", "ς"},
+    };
+    for (const auto& [a, b] : same) EXPECT_TRUE(SameFileName(a, b)) << a << " " << b;
+    const std::pair<const char*, const char*> different[] = {
+        {"GBP", "GBQ"}, {"A", "À"}, {"ß", "SS"}, {"GBP", "GBP "}, {"I", "ı"},
+    };
+    for (const auto& [a, b] : different) EXPECT_FALSE(SameFileName(a, b)) << a << " " << b;
+}
+
+TEST(PrintListPictures, OnePicturePerCodeInOrderOfFirstUse) {
     RecRec rec = MakeRec();
     rec.Munteenheid[21] = "OWN";
     rec.Munteenheid[22] = "OWN";
@@ -357,8 +387,9 @@ TEST(PrintListPictures, OnePicturePerFileNameFirstSlotWins) {
     rec.Munteenheid[20] = "A_B";
     const std::vector<std::string> entries = {kBefToEuro, "*1*22*1*21*", "bad", "*1*1*1*2*",
                                               "*1*20*1*19*"};
+    // Codes that only make the same file name have pictures of their own.
     const std::vector<PictureFile> expected = {
-        {"BEF.BMP", 2}, {"EURO.BMP", 1}, {"OWN.BMP", 22}, {"A_B.BMP", 20}};
+        {"BEF.BMP", 2}, {"EURO.BMP", 1}, {"OWN.BMP", 22}, {"A_B_2.BMP", 20}, {"A_B.BMP", 19}};
     EXPECT_EQ(PicturesForPage(entries, rec), expected);
 
     rec.KolomVlag = false;
@@ -429,7 +460,7 @@ TEST(PrintListWebPage, OneRowWithAllColumnsHasTenCells) {
         "EURO",
         "</td>",
         R"(<td valign="center" width="90" height="18">)",
-        "€",
+        "&#8364;",
         "</td>",
         "</tr>",
     };

@@ -110,14 +110,15 @@ TEST(RegistryReadDef, PresentMissingOrOfAnotherKind) {
     RunReadCases(cases, false);
 }
 
+// A failed write of the default still gives the default.
 TEST(RegistryReadDef, FailedWritesInReadOnlyRegistry) {
     const std::vector<ReadCase> cases = {
-        {"text missing", std::nullopt, std::string("x"), std::string(""), std::nullopt},
-        {"integer missing", std::nullopt, std::int32_t{7}, std::int32_t{0}, std::nullopt},
-        {"float missing", std::nullopt, 2.5L, 0.0L, std::nullopt},
-        {"bool missing, default false", std::nullopt, false, true, std::nullopt},
-        {"wrong kind stays", Value::Text("5"), std::int32_t{7}, std::int32_t{0}, Value::Text("5")},
-        {"bad double stays", Value::Binary({1, 2, 3}), 2.5L, 0.0L, Value::Binary({1, 2, 3})},
+        {"text missing", std::nullopt, std::string("x"), std::string("x"), std::nullopt},
+        {"integer missing", std::nullopt, std::int32_t{7}, std::int32_t{7}, std::nullopt},
+        {"float missing", std::nullopt, 2.5L, 2.5L, std::nullopt},
+        {"bool missing, default false", std::nullopt, false, false, std::nullopt},
+        {"wrong kind stays", Value::Text("5"), std::int32_t{7}, std::int32_t{7}, Value::Text("5")},
+        {"bad double stays", Value::Binary({1, 2, 3}), 2.5L, 2.5L, Value::Binary({1, 2, 3})},
         {"present values still read", Value::Integer(1), false, true, Value::Integer(1)},
     };
     RunReadCases(cases, true);

@@ -243,6 +243,17 @@ TEST(SettingsStoreLoad, StoredValuesChecksAndReplacements) {
         {"user rate of 7 bytes replaced", "Koers", "CHF", Value::Binary({1, 2, 3, 4, 5, 6, 7}),
          [](const RecRec& r) -> long long { return r.Koers[18] == 1.54L ? 1 : 0; }, 1,
          DoubleValue(1.54)},
+        {"user rate 0 replaced", "Koers", "GBP", DoubleValue(0),
+         [](const RecRec& r) -> long long { return r.Koers[13] == 0.62L ? 1 : 0; }, 1,
+         DoubleValue(0.62)},
+        {"negative user rate replaced", "Koers", "Eigen2", DoubleValue(-2),
+         [](const RecRec& r) -> long long { return r.Koers[22] == 1 ? 1 : 0; }, 1, DoubleValue(1)},
+        {"user rate -0 replaced", "Koers", "JPY", DoubleValue(-0.0),
+         [](const RecRec& r) -> long long { return r.Koers[20] == 110.37L ? 1 : 0; }, 1,
+         DoubleValue(110.37)},
+        {"smallest positive user rate kept", "Koers", "SEK", DoubleValue(5e-324),
+         [](const RecRec& r) -> long long { return r.Koers[14] > 0 ? 1 : 0; }, 1,
+         DoubleValue(5e-324)},
     };
     for (const StoredValueCase& c : cases) {
         SCOPED_TRACE(c.what);
@@ -350,6 +361,25 @@ TEST(SettingsStoreRoundTrip, ChangedRecordIsRestored) {
     // The own currencies were applied from the loaded texts.
     EXPECT_EQ(loaded.Munt[21][1], "\xE2\x82\xAC-munt");
     EXPECT_EQ(loaded.Symbool[22], "\xC5\xBD");
+}
+
+TEST(SettingsStoreLoad, KeysThatCannotBeWrittenStillGiveTheDefaults) {
+    // The keys exist but a policy made them read-only, so no default can be written back.
+    MemoryRegistry locked;
+    for (const char* subkey : {"Decimalen", "Koers", "Algemeen", "EigenMunten", "Positie"}) {
+        locked.Put(kRoot + subkey, "Other", Value::Integer(1));
+    }
+    locked.SetReadOnly(true);
+    RecRec loaded;
+    const LoadResult lockedResult = Load(loaded, locked, Environment(2));
+    MemoryRegistry fresh;
+    RecRec defaults;
+    const LoadResult freshResult = Load(defaults, fresh, Environment(2));
+    ExpectStoredFieldsEqual(loaded, defaults);
+    EXPECT_EQ(loaded.Decimalen[1], 2);
+    EXPECT_EQ(loaded.Letters, "VL");
+    EXPECT_EQ(lockedResult.position.top, freshResult.position.top);
+    EXPECT_EQ(lockedResult.position.left, freshResult.position.left);
 }
 
 TEST(SettingsStoreSave, ListViewIsStoredAsTwoOrOne) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -244,11 +245,8 @@ TEST_F(PrintWindowTest, WebPageWithFlagsWritesEachPictureOnceAndKeepsOldOnes) {
 
     const fs::path page = dir / "koers.htm";
     ASSERT_TRUE(print->SaveAsWebpage(win::Narrow(page.wstring())));
-    if (GetACP() == 1252) {  // the lines are escaped for that code page by default
-        EXPECT_EQ(
-            ReadFile(page),
-            win::ToAnsi(Joined(BuildWebPageLines(print->Entries(), main->Rec, main->Rec.Taal))));
-    }
+    EXPECT_EQ(ReadFile(page),
+              Joined(BuildWebPageLines(print->Entries(), main->Rec, main->Rec.Taal)));
 
     const std::vector<PictureFile> pictures = PicturesForPage(print->Entries(), main->Rec);
     ASSERT_EQ(pictures.size(), 4u) << "BEF, EURO, USD and the own currency";
@@ -279,8 +277,7 @@ TEST_F(PrintWindowTest, WebPageWithoutFlagsMakesNoPictureFolder) {
     EXPECT_TRUE(fs::is_empty(dir / "images"));
 }
 
-TEST_F(PrintWindowTest, WebPageEscapesOwnTextsAndKeepsOtherScriptsAsReferences) {
-    if (GetACP() != 1252) GTEST_SKIP() << "the references expected are those of code page 1252";
+TEST_F(PrintWindowTest, WebPageIsPlainAsciiWithOwnTextsEscaped) {
     SetColumns(false, true, false, true);
     main->Rec.Symbool[21] = "<&>";
     main->Rec.Munt[21][0] = "złoty";
@@ -291,7 +288,36 @@ TEST_F(PrintWindowTest, WebPageEscapesOwnTextsAndKeepsOtherScriptsAsReferences) 
     EXPECT_NE(text.find("\r\n&lt;&amp;&gt;\r\n"), std::string::npos);
     EXPECT_EQ(text.find("<&>"), std::string::npos);
     EXPECT_NE(text.find("\r\nz&#322;oty\r\n"), std::string::npos);
-    EXPECT_NE(text.find("\r\n\x80\r\n"), std::string::npos) << "the euro sign as one ANSI byte";
+    EXPECT_NE(text.find("\r\n&#8364;\r\n"), std::string::npos) << "the euro sign too";
+    EXPECT_TRUE(std::all_of(text.begin(), text.end(), [](char c) { return c > 0; }));
+}
+
+TEST_F(PrintWindowTest, TextFileIsUtf8WithMarkWhenACharacterIsMissingFromTheCodePage) {
+    if (GetACP() != 1252) GTEST_SKIP() << "the expected bytes are code page 1252";
+    SetColumns(false, true, false, true);
+    main->Rec.Munt[21][0] = "złoty";
+    main->Rec.Symbool[21] = "zł";
+    Fill({MakeEntry("3", 21, "1,00", 1)});
+    const fs::path file = dir / "own.txt";
+    ASSERT_TRUE(print->SaveAsText(win::Narrow(file.wstring())));
+    EXPECT_EQ(ReadFile(file),
+              "\xEF\xBB\xBF"
+              "3,złoty,zł,1,00,euro,€\r\n");
+}
+
+TEST_F(PrintWindowTest, CodesDifferingOnlyInCaseGetPicturesOfTheirOwn) {
+    SetColumns(true, false, false, false);
+    main->Rec.Munteenheid[21] = "bef";
+    main->ImageOwn1.SetPicture(Picture(20, 20, MakeColour(0, 128, 0)));
+    Fill({MakeEntry("1", 2, "2", 21)});
+    ASSERT_TRUE(print->SaveAsWebpage(win::Narrow((dir / "case.htm").wstring())));
+    int files = 0;
+    for ([[maybe_unused]] const auto& f : fs::directory_iterator(dir / "images")) ++files;
+    EXPECT_EQ(files, 2) << "Windows would take BEF.BMP and bef.BMP for one file";
+    for (const PictureFile& p : PicturesForPage(print->Entries(), main->Rec)) {
+        SCOPED_TRACE(p.fileName);
+        EXPECT_EQ(ReadBitmapFile(dir / "images" / p.fileName), main->SlotPicture(p.slot));
+    }
 }
 
 TEST_F(PrintWindowTest, UnwritableFilesAreReportedAndLeaveTheListAlone) {
@@ -307,6 +333,10 @@ TEST_F(PrintWindowTest, UnwritableFilesAreReportedAndLeaveTheListAlone) {
     main->Rec.KolomVlag = true;
     EXPECT_FALSE(print->SaveAsWebpage(folderAsFile));
     ASSERT_EQ(errors.size(), 4u);
+    std::vector<std::string> left;
+    for (const auto& f : fs::directory_iterator(dir)) left.push_back(f.path().filename().string());
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{"folder", "images"})) << "no temporary file stays";
     EXPECT_NE(errors[1].find(missingFolder), std::string::npos) << errors[1];
     EXPECT_EQ(errors[0].rfind("Het bestand kan niet worden geschreven:", 0), 0u) << errors[0];
     ExpectList({kA, kB}, 1);

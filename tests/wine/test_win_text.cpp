@@ -50,15 +50,14 @@ TEST(WinText, InvalidInputBecomesReplacementCharactersNotAFailure) {
     EXPECT_EQ(win::Narrow(std::wstring(L"x\xD800y")), "x\xEF\xBF\xBDy") << "lone surrogate";
 }
 
-TEST(WinText, AnsiCodePageTellsWhenCharactersAreLost) {
+TEST(WinText, AnsiOnlyWhenEveryCharacterFitsExactly) {
     if (GetACP() != 1252) GTEST_SKIP() << "needs code page 1252, have " << GetACP();
-    bool lossy = true;
-    EXPECT_EQ(win::ToAnsi("€ 1,00 ë", &lossy), "\x80 1,00 \xEB");
-    EXPECT_FALSE(lossy);
-    EXPECT_EQ(win::ToAnsi("1 \u20BD", &lossy), "1 ?");
-    EXPECT_TRUE(lossy);
-    EXPECT_EQ(win::ToAnsi("", &lossy), "");
-    EXPECT_FALSE(lossy);
+    EXPECT_EQ(win::ToAnsiExact("€ 1,00 ë ’"), "\x80 1,00 \xEB \x92");
+    EXPECT_EQ(win::ToAnsiExact(""), "");
+    // Best fit would give "zloty" and "?"; nothing is changed silently.
+    EXPECT_EQ(win::ToAnsiExact("złoty"), std::nullopt);
+    EXPECT_EQ(win::ToAnsiExact("1 \u20BD"), std::nullopt);
+    EXPECT_EQ(win::ToAnsiExact("\u221E"), std::nullopt) << "infinity has a best fit of 8";
 }
 
 TEST(WinLocale, SeparatorsOfTheUserLocale) {
