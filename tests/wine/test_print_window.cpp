@@ -308,7 +308,7 @@ TEST_F(PrintWindowTest, TextFileIsUtf8WithMarkWhenACharacterIsMissingFromTheCode
 TEST_F(PrintWindowTest, CodesDifferingOnlyInCaseGetPicturesOfTheirOwn) {
     SetColumns(true, false, false, false);
     main->Rec.Munteenheid[21] = "bef";
-    main->ImageOwn1.SetPicture(Picture(20, 20, MakeColour(0, 128, 0)));
+    main->Pictures.SetOwnPicture(1, Picture(20, 20, MakeColour(0, 128, 0)));
     Fill({MakeEntry("1", 2, "2", 21)});
     ASSERT_TRUE(print->SaveAsWebpage(win::Narrow((dir / "case.htm").wstring())));
     int files = 0;
