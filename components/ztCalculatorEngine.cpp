@@ -169,7 +169,8 @@ void CalcEngine::Backspace() {
     CheckFirst();
     const int length = CharCount(display_);
     if (length == 1 || (length == 2 && display_.front() == '-')) {
-        display_ = "0";
+        // Assigning a literal here trips GCC 12's false -Wrestrict at -O3.
+        display_.assign(1, '0');
         return;
     }
     while (!display_.empty() && IsContinuationByte(display_.back())) display_.pop_back();
@@ -234,7 +235,7 @@ long double CalcEngine::GetDisplay() const {
 void CalcEngine::CheckFirst() {
     if (Status != CalcStatus::Fresh) return;
     Status = CalcStatus::Entering;
-    display_ = "0";
+    display_.assign(1, '0');
 }
 
 void CalcEngine::ShowError() {
@@ -297,6 +298,6 @@ void CalcEngine::Paste(std::string_view text, std::string_view currencySymbol) {
     if (value) {
         SetDisplay(*value);
     } else {
-        display_ = "0";
+        display_.assign(1, '0');
     }
 }
