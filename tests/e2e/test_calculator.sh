@@ -9,48 +9,23 @@ e2e_fresh nl_BE.UTF-8
 printf '' | xclip -selection clipboard >/dev/null 2>&1
 e2e_start "$exe"
 
-paste() { timeout 2 xclip -o -selection clipboard 2>/dev/null || true; }
-# wait_until COMMAND...: runs it every 50 ms until it succeeds, for at most 10 s.
-wait_until() {
-  for _ in $(seq 200); do "$@" && return 0; sleep 0.05; done
-  return 1
-}
-clipboard_is() { [ "$(paste)" = "$1" ]; }
-# The splash is gone when only the main window is left with the title.
-splash_gone() { [ "$(xdotool search --onlyvisible --name '^Valomat$' | wc -l)" = 1 ]; }
-calculator_shown() {
-  CALC_WIN=$(xdotool search --onlyvisible --name '^Rekenmachine$' 2>/dev/null | head -1 || true)
-  [ -n "$CALC_WIN" ]
-}
+calculator_shown() { [ -n "$(e2e_visible Rekenmachine)" ]; }
 calculator_gone() { ! calculator_shown; }
-# Copies the focused box's text with Ctrl+A Ctrl+C and waits for it on the clipboard.
+# box_is TEXT: the focused box holds TEXT (copied with Ctrl+A Ctrl+C, which only reads it).
 box_is() {
   xdotool key ctrl+a ctrl+c
-  wait_until clipboard_is "$1"
+  wait_until 10 clipboard_is "$1"
 }
-# Without a window manager Wine draws the frames inside the X windows, so clicks are placed in
-# the client areas. click_in WINDOW CLIENT_WIDTH CAPTION X Y: at (X, Y) of the client area, below
-# a caption of CAPTION pixels when there is a frame (measured under Wine 8: 18 for the main
-# window, 16 for the calculator's tool window).
-click_in() {
-  local X Y WIDTH HEIGHT SCREEN WINDOW
-  eval "$(xdotool getwindowgeometry --shell "$1")"
-  local border=$(( (WIDTH - $2) / 2 ))
-  local top=$(( border > 0 ? border + $3 : 0 ))
-  xdotool mousemove $((X + border + $4)) $((Y + top + $5)) click 1
-}
-calc_click() { click_in "$CALC_WIN" 246 16 "$1" "$2"; }
-main_click() { click_in "$VALOMAT_WIN" 326 18 "$1" "$2"; }
-amount_box() { main_click 60 55; }
+calc_click() { e2e_client "$(e2e_visible Rekenmachine)" 246 187; e2e_click "$1" "$2"; }
+main_click() { e2e_client "$VALOMAT_WIN" 326 427; e2e_click "$1" "$2"; }
 open_calculator() {
   main_click 148 55  # the calculator button right of the amount box
-  wait_until calculator_shown
+  wait_until 10 calculator_shown
 }
-ok() { calc_click 66 47; wait_until calculator_gone; }
+ok() { calc_click 66 47; wait_until 10 calculator_gone; }
 
-check "splash gone" yes "$(wait_until splash_gone && echo yes || echo no)"
-amount_box
-xdotool key ctrl+a
+# At start the amount box has the focus with its text selected: typing replaces it.
+e2e_focus_toolbar
 xdotool type --delay 30 '100'
 
 opened=no
@@ -58,21 +33,21 @@ open_calculator && opened=yes
 check "the calculator button opens the calculator" yes "$opened"
 [ "$opened" = yes ] || { e2e_finish; exit 1; }
 xdotool key ctrl+c  # the calculator copies its display
-check "it shows the amount" yes "$(wait_until clipboard_is 100 && echo yes || echo no)"
+check "it shows the amount" yes "$(wait_until 10 clipboard_is 100 && echo yes || echo no)"
 xdotool type --delay 30 '*3='
 xdotool key ctrl+c
-check "typed *3= computes" yes "$(wait_until clipboard_is 300 && echo yes || echo no)"
+check "typed *3= computes" yes "$(wait_until 10 clipboard_is 300 && echo yes || echo no)"
 calc_click 24 138  # MS
 ok
-amount_box
+main_click 60 55  # the amount box
 check "OK puts the number into the amount box" yes "$(box_is 300 && echo yes || echo no)"
 xdotool key Return  # commits; the result box gets the focus with its text selected
 xdotool key ctrl+c
-check "and it is converted" yes "$(wait_until clipboard_is 7,44 && echo yes || echo no)"
+check "and it is converted" yes "$(wait_until 10 clipboard_is 7,44 && echo yes || echo no)"
 
-# The memory lives on: a new amount, MR in the next opening, OK.
-amount_box
-xdotool key ctrl+a
+# The memory lives on: Enter takes the focus back to the amount box, its text selected; a new
+# amount, MR in the next opening, OK.
+xdotool key Return
 xdotool type --delay 30 '5'
 opened=no
 open_calculator && opened=yes
@@ -80,16 +55,12 @@ check "it opens again" yes "$opened"
 [ "$opened" = yes ] || { e2e_finish; exit 1; }
 calc_click 24 109  # MR
 xdotool mousemove 0 0 key ctrl+c
-check "MR recalls the memory" yes "$(wait_until clipboard_is 300 && echo yes || echo no)"
+check "MR recalls the memory" yes "$(wait_until 10 clipboard_is 300 && echo yes || echo no)"
 shot=$PWD/e2e-calculator.png  # kept beside the build for a person to look at
-{
-  eval "$(xdotool getwindowgeometry --shell "$CALC_WIN")"
-  import -window root "$E2E_DIR/screen.png"
-  convert "$E2E_DIR/screen.png" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage -strip "$shot"
-}
+e2e_crop "$(e2e_visible Rekenmachine)" "$shot"
 echo "screenshot: $shot"
 ok
-amount_box
+main_click 60 55  # the amount box
 check "the memory survived to the next opening" yes "$(box_is 300 && echo yes || echo no)"
 
 e2e_close

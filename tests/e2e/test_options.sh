@@ -46,11 +46,11 @@ done
 check "Esc closes the dialog" no \
   "$(xdotool search --onlyvisible --name '^Pr.f.rences$' >/dev/null 2>&1 && echo yes || echo no)"
 
-# GBP is now the thirteenth row: its to-button, then 100 BEF typed into the amount box and
+# GBP is now the thirteenth row: its to-button, which leaves the focus on the result; Enter
+# takes it back to the amount box with its text selected, and 100 BEF is typed over it and
 # committed.
 e2e_click 289 398
-e2e_click 70 54
-xdotool key ctrl+a
+xdotool key Return
 xdotool type --delay 30 '100'
 xdotool key Return ctrl+c
 copied=""

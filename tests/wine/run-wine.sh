@@ -5,4 +5,10 @@
 set -euo pipefail
 source "$(dirname "$0")/../e2e/wine-env.sh"
 valomat_wine_env
-exec wine "$@"
+status=0
+wine "$@" || status=$?
+# Wine's desktop and services outlive the program and keep the caller's output open, which
+# leaves ctest waiting for good: end them with it.
+wineserver -k 2>/dev/null || true
+wineserver -w 2>/dev/null || true
+exit "$status"
