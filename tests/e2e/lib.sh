@@ -158,6 +158,15 @@ reg_snapshot() {
   { wine reg query 'HKCU\Software\ZT\Valomat' /s 2>/dev/null || true; } | tr -d '\r' >"$E2E_REG"
 }
 
+# reg_export KEY: the key below HKCU as a .reg text in UTF-8; unlike `reg query`, whose output
+# goes through the console's code page, it keeps every character.
+reg_export() {
+  local file="$E2E_DIR/export.reg"
+  rm -f "$file"
+  wine reg export "HKCU\\$1" "Z:${file//\//\\}" /y >/dev/null 2>&1 || true
+  [ -f "$file" ] && iconv -f UTF-16LE -t UTF-8 "$file" | tr -d '\r' | sed '1s/^\xEF\xBB\xBF//'
+}
+
 # reg_get KEY VALUE -> "TYPE DATA" (empty when missing), KEY below HKCU, from the last snapshot.
 reg_get() {
   # Names travel through the environment: awk -v would eat the backslashes.
@@ -227,3 +236,23 @@ e2e_crop() {
   import -window root "$E2E_DIR/screen.png"
   convert "$E2E_DIR/screen.png" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage -strip "$2"
 }
+
+# What a window shows, read from the inside by window_info.exe (set E2E_INFO_TOOL to it).
+# wait_info TITLE: waits until the window shows and reads what it shows into $E2E_DIR/info.txt:
+# its client area ("client WxH at X Y"), then one "text|x|y" line per visible child with text.
+wait_info() {
+  for _ in $(seq 40); do  # each try starts a Wine process (about 0.3 s)
+    if wine "$E2E_INFO_TOOL" "$1" 2>/dev/null | tr -d '\r' >"$E2E_DIR/info.txt"; then return 0; fi
+    sleep 0.05
+  done
+  return 1
+}
+# click_text TEXT: clicks the child window of the last wait_info that shows TEXT.
+click_text() {
+  local line; line=$(grep -F -m1 "$1|" "$E2E_DIR/info.txt" || true)
+  [ -n "$line" ] || { echo "no control shows [$1]"; return 1; }
+  local rest=${line#"$1|"}
+  xdotool mousemove "${rest%%|*}" "${rest#*|}" click 1
+}
+# shows TEXT: "yes" when a child of the last wait_info shows exactly TEXT.
+shows() { grep -qxF "$1" <(cut -d'|' -f1 "$E2E_DIR/info.txt") && echo yes || echo no; }

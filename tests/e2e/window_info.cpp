@@ -1,7 +1,8 @@
 // Tells an end-to-end script what a window shows: window_info.exe TITLE prints the window's
 // client size and where the client area starts on the screen ("client 430x271 at 425 376"), then
 // one line per visible child window with text: the text (UTF-8) and the centre of the child on the
-// screen, "text|x|y". Exits with 1 when no such window exists.
+// screen, "text|x|y". Exits with 1 when no such window exists. A "?" in TITLE stands for any one
+// character: the command line reaches Wine in the machine's locale, which may not carry "ë".
 #include <windows.h>
 
 #include <cstdio>
@@ -26,10 +27,34 @@ static BOOL CALLBACK Child(HWND child, LPARAM) {
     return TRUE;
 }
 
+struct Search {
+    std::wstring pattern;
+    HWND found = nullptr;
+};
+
+static bool Matches(const std::wstring& pattern, const std::wstring& text) {
+    if (pattern.size() != text.size()) return false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (pattern[i] != L'?' && pattern[i] != text[i]) return false;
+    }
+    return true;
+}
+
+static BOOL CALLBACK TopLevel(HWND window, LPARAM data) {
+    auto* search = reinterpret_cast<Search*>(data);
+    wchar_t text[512]{};
+    if (!IsWindowVisible(window) || GetWindowTextW(window, text, 512) <= 0) return TRUE;
+    if (!Matches(search->pattern, text)) return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
 int wmain(int argc, wchar_t** argv) {
     if (argc < 2) return 2;
-    HWND window = FindWindowW(nullptr, argv[1]);
-    if (!window || !IsWindowVisible(window)) return 1;
+    Search search{argv[1]};
+    EnumWindows(TopLevel, reinterpret_cast<LPARAM>(&search));
+    HWND window = search.found;
+    if (!window) return 1;
     RECT client{};
     GetClientRect(window, &client);
     POINT origin{0, 0};
