@@ -73,7 +73,12 @@ e2e_launch() {
 e2e_start() {
   e2e_launch "$@"
   local t0; t0=$(date +%s%N)
-  wait_until 30 window_shown Valomat || { echo "main window did not appear"; cat "$E2E_DIR/wine.log"; return 1; }
+  if ! wait_until 30 window_shown Valomat; then
+    echo "main window did not appear; the windows shown:"
+    xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null || true
+    cat "$E2E_DIR/wine.log"
+    return 1
+  fi
   VALOMAT_WIN=$(window_named Valomat)
   E2E_START_MS=$(( ($(date +%s%N) - t0) / 1000000 ))
   wait_until 15 no_window_named 'Valomat 2.81' || { echo "the splash stayed"; return 1; }
