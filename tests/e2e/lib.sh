@@ -227,3 +227,26 @@ e2e_crop() {
   import -window root "$E2E_DIR/screen.png"
   convert "$E2E_DIR/screen.png" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage -strip "$2"
 }
+
+# hexdouble NUMBER: the bytes of the 8-byte double nearest to NUMBER as the registry shows a
+# REG_BINARY, "000000000000E03F" for 0.5.
+hexdouble() { python3 -c "import struct,sys; print(struct.pack('<d', float(sys.argv[1])).hex().upper())" "$1"; }
+
+# What a window shows, through window_info.exe (E2E_INFO_TOOL, beside the program).
+# wait_info TITLE: waits until the window shows and reads what it shows into $E2E_DIR/info.txt.
+wait_info() {
+  for _ in $(seq 40); do  # each try starts a Wine process (about 0.3 s)
+    if wine "$E2E_INFO_TOOL" "$1" 2>/dev/null | tr -d '\r' >"$E2E_DIR/info.txt"; then return 0; fi
+    sleep 0.05
+  done
+  return 1
+}
+# click_text TEXT: clicks the child window of the last wait_info that shows TEXT.
+click_text() {
+  local line; line=$(grep -F -m1 "$1|" "$E2E_DIR/info.txt" || true)
+  [ -n "$line" ] || { echo "no control shows [$1]"; return 1; }
+  local rest=${line#"$1|"}
+  xdotool mousemove "${rest%%|*}" "${rest#*|}" click 1
+}
+# shows TEXT: "yes" when a child window of the last wait_info shows exactly TEXT.
+shows() { grep -qxF "$1" <(cut -d'|' -f1 "$E2E_DIR/info.txt") && echo yes || echo no; }

@@ -5,25 +5,8 @@
 # (the program appends it to that file instead of opening a browser).
 source "$(dirname "$0")/lib.sh"
 exe=$1
-info_tool="$(dirname "$exe")/window_info.exe"
+E2E_INFO_TOOL="$(dirname "$exe")/window_info.exe"
 e2e_tmp
-
-# wait_info TITLE: waits until the window shows and reads what it shows into $E2E_DIR/info.txt.
-wait_info() {
-  for _ in $(seq 40); do  # each try starts a Wine process (about 0.3 s)
-    if wine "$info_tool" "$1" 2>/dev/null | tr -d '\r' >"$E2E_DIR/info.txt"; then return 0; fi
-    sleep 0.05
-  done
-  return 1
-}
-# click_text TEXT: clicks the child window of the last wait_info that shows TEXT.
-click_text() {
-  local line; line=$(grep -F -m1 "$1|" "$E2E_DIR/info.txt" || true)
-  [ -n "$line" ] || { echo "no control shows [$1]"; return 1; }
-  local rest=${line#"$1|"}
-  xdotool mousemove "${rest%%|*}" "${rest#*|}" click 1
-}
-shows() { grep -qxF "$1" <(cut -d'|' -f1 "$E2E_DIR/info.txt") && echo yes || echo no; }
 
 run() {  # run LOCALE LANG CAPTION VERSION MORE_INFO README
   local caption=$3
@@ -63,7 +46,7 @@ run() {  # run LOCALE LANG CAPTION VERSION MORE_INFO README
   click_text "&OK"
   local gone=no
   for _ in $(seq 100); do
-    wine "$info_tool" "$caption" >/dev/null 2>&1 || { gone=yes; break; }
+    wine "$E2E_INFO_TOOL" "$caption" >/dev/null 2>&1 || { gone=yes; break; }
     sleep 0.05
   done
   check "$2: OK closes the box" yes "$gone"

@@ -5,7 +5,6 @@ source "$(dirname "$0")/lib.sh"
 exe=$1
 e2e_tmp
 
-hexdouble() { python3 -c "import struct,sys; print(struct.pack('<d', float(sys.argv[1])).hex().upper())" "$1"; }
 
 expect_defaults() {  # expect_defaults TAAL
   reg_snapshot
