@@ -13,34 +13,13 @@ e2e_fresh en_GB.UTF-8
 printf '' | xclip -selection clipboard >/dev/null 2>&1  # a clean clipboard
 k='Software\ZT\Valomat'
 
-# rates_file DAY USD: a daily file of the bank's layout; the other rates are made up.
-rates_file() {
-  cat <<EOF
-<?xml version="1.0" encoding="UTF-8"?>
-<gesmes:Envelope xmlns:gesmes="http://www.gesmes.org/xml/2002-08-01" xmlns="http://www.ecb.int/vocabulary/2002-08-01/eurofxref">
-	<gesmes:subject>Reference rates</gesmes:subject>
-	<gesmes:Sender><gesmes:name>European Central Bank</gesmes:name></gesmes:Sender>
-	<Cube>
-		<Cube time='$1'>
-			<Cube currency='USD' rate='$2'/>
-			<Cube currency='JPY' rate='157.41'/>
-			<Cube currency='CZK' rate='25.127'/>
-			<Cube currency='DKK' rate='7.4598'/>
-			<Cube currency='GBP' rate='0.83105'/>
-			<Cube currency='HUF' rate='411.35'/>
-			<Cube currency='SEK' rate='11.4985'/>
-			<Cube currency='CHF' rate='0.9351'/>
-			<Cube currency='NOK' rate='11.7565'/>
-		</Cube>
-	</Cube>
-</gesmes:Envelope>
-EOF
-}
 www=$E2E_DIR/www
 mkdir -p "$www"
-rates_file 2026-12-04 1.0432 >"$www/eurofxref-daily.xml"
+# A daily file in the bank's layout; the rates are made up.
+sample="$(dirname "$0")/ecb-daily-sample.xml"
+cp "$sample" "$www/eurofxref-daily.xml"
 printf '<!DOCTYPE html><html><body><h1>Service unavailable</h1></body></html>\n' >"$www/busy.html"
-rates_file 2026-12-07 1.05 >"$E2E_DIR/saved-daily.xml"
+sed -e 's/2026-12-04/2026-12-07/' -e "s/'1.0432'/'1.05'/" "$sample" >"$E2E_DIR/saved-daily.xml"
 
 # serve: python3 -m http.server on a free port of this machine; sets PORT.
 serve() {
