@@ -17,6 +17,10 @@ static_assert(std::numeric_limits<long double>::digits == 64,
 inline constexpr int kSlotCount = 22;     // slot 1 the euro ... 21, 22 the own currencies
 inline constexpr int kLanguageCount = 4;  // Dutch, English, French; entry 3 stays empty
 
+// The European Central Bank's daily reference rates.
+inline constexpr const char* kEcbDailyAddress =
+    "https://www.ecb.europa.eu/stats/eurofxref/eurofxref-daily.xml";
+
 // An array indexed by slot number 1..22; a slot outside that range throws instead of reading
 // beyond the table.
 template <class T>
@@ -59,5 +63,7 @@ struct RecRec {
     Colour KleurWereld = 0;                          // black
     std::string EigenMunt1, EigenMunteenheid1, EigenSymbool1, EigenBitmap1;
     std::string EigenMunt2, EigenMunteenheid2, EigenSymbool2, EigenBitmap2;
+    std::string KoersenURL = kEcbDailyAddress;  // where the reference rates are fetched from
+    std::string KoersDatum;  // "YYYY-MM-DD" of the fetched rates, empty when they were typed
     bool operator==(const RecRec&) const = default;
 };

@@ -89,6 +89,7 @@ std::vector<SettingsGroup> RecordGroups(RecRec& rec, int defaultLanguage) {
     for (const auto& [name, slot] : kUserRates) {
         rates.values.push_back({name, RateSetting{&rec.Koers[slot], DefaultRate(slot)}});
     }
+    rates.values.push_back({"KoersDatum", TextSetting{&rec.KoersDatum, ""}});
 
     groups.push_back(
         {"Algemeen",
@@ -109,6 +110,7 @@ std::vector<SettingsGroup> RecordGroups(RecRec& rec, int defaultLanguage) {
              {"KleurEU", ColourSetting{&rec.KleurEU, MakeColour(0x80, 0, 0)}},
              {"KleurEuropa", ColourSetting{&rec.KleurEuropa, MakeColour(0x80, 0, 0x80)}},
              {"KleurWereld", ColourSetting{&rec.KleurWereld, MakeColour(0, 0, 0)}},
+             {"KoersenURL", TextSetting{&rec.KoersenURL, kEcbDailyAddress}},
              {"Versie", FixedText{kVersionText}},
          }});
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Regenerates the options dialog's pictures in docs/: its four pages in Dutch, then the results
 # page after switching the language to English and to French, all by keyboard as a person would,
-# in a fresh Wine prefix on a virtual display.
+# in a fresh Wine prefix on a virtual display; then, in the English (UK) locale, the
+# variable-currency page after the bank's rates were fetched from a saved file.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 exe=${1:-$PWD/build/windows/valomat.exe}
@@ -44,6 +45,29 @@ for lang in en:Preferences fr:Pr.f.rences; do  # (the title as a pattern)
   settled "docs/options-results-${lang%%:*}.png"
   xdotool key ctrl+shift+Tab
 done
+xdotool key Escape
+e2e_close
+
+e2e_fresh en_GB.UTF-8
+E2E_INFO_TOOL="$(dirname "$exe")/window_info.exe"
+sample=$(winepath -w "$PWD/tests/e2e/ecb-daily-sample.xml" 2>/dev/null | tr -d '\r')
+reg_import <<EOF
+[HKEY_CURRENT_USER\\Software\\ZT\\Valomat\\Algemeen]
+"KoersenURL"="${sample//\\/\\\\}"
+EOF
+e2e_start "$exe"
+e2e_client "$VALOMAT_WIN" 326 427
+e2e_click 227 17
+dialog=$(e2e_wait_window Preferences)
+[ -n "$dialog" ] || { echo "the options dialog did not open"; exit 1; }
+xdotool mousemove 0 0
+xdotool key --delay 120 ctrl+Tab ctrl+Tab ctrl+Tab
+line_says() { wait_info Preferences && [ "$(shows "$1")" = yes ]; }
+wait_until 10 line_says "Get ECB rates" || { echo "no rates button"; exit 1; }
+click_text "Get ECB rates"
+xdotool mousemove 0 0
+wait_until 20 line_says "ECB reference rates of 04/12/2026" || { echo "no rates"; exit 1; }
+settled docs/options-variable-ecb-en.png
 xdotool key Escape
 e2e_close
 ls -la docs/options-*.png

@@ -72,6 +72,10 @@ struct OptionsTexts {
     const char* eigenMunten;   // SpeedButtonEigenMunten
     const char* symbolBefore;  // hint of a symbol-position button that is down
     const char* symbolAfter;   // ... and up
+    const char* ecbButton;     // Button_ECB, fetches the bank's reference rates
+    const char* ecbRatesOf;    // followed by the rates' day in the user's short date format
+    const char* ecbNoConnection;
+    const char* ecbNotUnderstood;
 };
 
 const OptionsTexts& OptionTexts(int language);

@@ -70,8 +70,10 @@ void TForm_Opties::ApplyOptionTexts() {
         {&Label_Decimalen, t.decimalen},
         {&Label_Decimalen2, t.decimalen},
         {&SpeedButtonEigenMunten, t.eigenMunten},
+        {&Button_ECB, t.ecbButton},
     };
     for (auto [control, text] : captions) SetText(*control, text);
+    ShowEcbLine();
     // Radio items are replaced as a whole, as the language switch has always done.
     if (RadioGroup_SystemTray.Exists()) {
         RadioGroup_SystemTray.SetItems({t.systemTrayItems[0], t.systemTrayItems[1]});

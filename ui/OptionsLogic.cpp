@@ -2,6 +2,9 @@
 
 #include <cmath>
 
+#include "core/CurrencyTable.h"
+#include "core/EcbRates.h"
+#include "ui/Languages.h"
 #include "util/zt_Misc.h"
 
 RateCheck CheckRateText(std::string text, const Separators& seps) {
@@ -76,4 +79,37 @@ void MinimizedChosen(RecRec& rec) {
 
 int ArrowLeft(bool tray) {
     return tray ? 365 : 335;
+}
+
+EcbOutcome TakeEcbRates(RecRec& rec, const std::optional<std::string>& bytes) {
+    if (!bytes) return {EcbState::NoConnection, {}};
+    const std::optional<EcbRates> file = ReadEcbRates(*bytes);
+    if (!file) return {EcbState::NotUnderstood, {}};
+    const std::vector<RateUpdate> updates = EcbRateUpdates(rec, *file);
+    if (updates.empty()) return {EcbState::NotUnderstood, {}};
+    EcbOutcome outcome;
+    for (const RateUpdate& update : updates) {
+        rec.Koers[update.slot] = update.rate;
+        outcome.slots.push_back(update.slot);
+    }
+    rec.KoersDatum = file->date;
+    return outcome;
+}
+
+bool TypedRateClearsDay(int slot, long double before, long double after) {
+    const bool floating = slot >= 13 && slot <= 20 && !IsFixedRate(slot);
+    return floating && static_cast<double>(before) != static_cast<double>(after);
+}
+
+std::string EcbLineText(EcbState state, std::string_view shortDate, int language) {
+    const OptionsTexts& t = OptionTexts(language);
+    switch (state) {
+        case EcbState::NoConnection:
+            return t.ecbNoConnection;
+        case EcbState::NotUnderstood:
+            return t.ecbNotUnderstood;
+        case EcbState::Day:
+            break;
+    }
+    return shortDate.empty() ? std::string() : t.ecbRatesOf + std::string(shortDate);
 }

@@ -2,8 +2,10 @@
 // and offered interplay, the display-mode preview and the tray and start-up interlock.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/AmountFormat.h"
 #include "core/RecRec.h"
@@ -42,3 +44,21 @@ void TrayChosen(RecRec& rec, int itemIndex);  // item 1 is the tray
 void NormalVisibleChosen(RecRec& rec);
 void MinimizedChosen(RecRec& rec);
 int ArrowLeft(bool tray);  // Image_Pijl's left
+
+// The bank's reference rates, fetched by the button on the variable-currency page: what the
+// fetched bytes (nothing when the fetch failed) do to the record. All or nothing: on any
+// failure the rates and their day stay as they were.
+enum class EcbState { Day, NoConnection, NotUnderstood };
+struct EcbOutcome {
+    EcbState state = EcbState::Day;
+    std::vector<int> slots;  // the slots that got a rate, in slot order
+};
+EcbOutcome TakeEcbRates(RecRec& rec, const std::optional<std::string>& bytes);
+
+// A rate typed by hand into a floating currency's box is no longer the bank's: the rates' day
+// goes when the rate the registry would keep changes. Own currencies keep it.
+bool TypedRateClearsDay(int slot, long double before, long double after);
+
+// The line under the button: where the rates come from and of which day (shortDate, in the
+// user's format, empty when the rates were typed), or what went wrong.
+std::string EcbLineText(EcbState state, std::string_view shortDate, int language);

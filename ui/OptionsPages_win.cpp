@@ -33,6 +33,7 @@ constexpr int kSelectedLeft = 344;
 constexpr int kFrontLeft = 362;
 constexpr int kFrontSize = 20;
 constexpr int kLineWidth = 380;
+constexpr int kEcbButtonWidth = 130;
 
 // The general and results pages.
 constexpr int kGroupLeft = 8;
@@ -379,6 +380,22 @@ void TForm_Opties::CreateCurrencyPage(bool fixed) {
                                    .glyph = MenuPictureOf(MenuPicture::Options),
                                    .flat = false});
     SpeedButtonEigenMunten.OnClick = [this] { SpeedButtonEigenMuntenClick(); };
+    Button_ECB.Create({.parent = &page,
+                       .name = "Button_ECB",
+                       .x = kLineWidth - kEcbButtonWidth,
+                       .y = top + 8,
+                       .width = kEcbButtonWidth,
+                       .height = 25,
+                       .caption = t.ecbButton});
+    Button_ECB.OnClick = [this] { Button_ECBClick(); };
+    Label_ECB.Create({.parent = &page,
+                      .name = "Label_ECB",
+                      .x = kDefaultVanLeft,
+                      .y = top + 42,
+                      .width = kLineWidth - kDefaultVanLeft,
+                      .height = 30,
+                      .transparent = true,
+                      .wordWrap = true});
 }
 
 void TForm_Opties::CreateCurrencyRow(win::TabSheet& page, win::Panel& fronts, int slot, int top) {

@@ -4,18 +4,33 @@
 
 #include "core/AmountFormat.h"
 #include "core/CurrencyTable.h"
+#include "core/EcbRates.h"
 #include "ui/Languages.h"
+#include "win/Download.h"
+#include "win/Folders.h"
+#include "win/Locale.h"
 
 namespace {
 
 constexpr int kClientWidth = 402;
 constexpr int kClientHeight = 472;
 
+std::optional<std::string> FetchRatesFile(const std::string& address) {
+    if (IsWebAddress(address)) {
+        win::DownloadResult got = win::Download({.url = address});
+        if (!got) return std::nullopt;
+        return std::move(got.body);
+    }
+    const win::WaitCursor hourglass;
+    return win::ReadWholeFile(address, win::kDownloadMaxBytes);
+}
+
 }  // namespace
 
 TForm_Opties::TForm_Opties(TForm_Main& main, TForm_PrintList* printList)
     : main_(main), printList_(printList) {
     Beep = [] { MessageBeep(0); };
+    FetchRates = FetchRatesFile;
 }
 
 TForm_Opties::~TForm_Opties() {
@@ -49,6 +64,9 @@ void TForm_Opties::FormShow() {
     FillCurrencyRows();
     FillGeneral();
     FillResults();
+    // A failure is news of one showing only.
+    ecbState_ = EcbState::Day;
+    ShowEcbLine();
 }
 
 void TForm_Opties::FormClose() {
@@ -66,6 +84,7 @@ void TForm_Opties::PageCreated(win::TabSheet& page) {
     } else {
         RefreshRows();
         FillCurrencyRows(&page);
+        ShowEcbLine();
     }
 }
 
@@ -181,7 +200,13 @@ void TForm_Opties::CheckRateEdit(win::Control* sender) {
     const RateCheck checked = CheckRateText(box->Text(), main_.Seps());
     if (checked.beep && Beep) Beep();
     box->SetText(checked.text);
-    main_.Rec.Koers[slot] = checked.rate;
+    RecRec& rec = main_.Rec;
+    if (TypedRateClearsDay(slot, rec.Koers[slot], checked.rate) && !rec.KoersDatum.empty()) {
+        rec.KoersDatum.clear();
+        ecbState_ = EcbState::Day;
+        ShowEcbLine();
+    }
+    rec.Koers[slot] = checked.rate;
 }
 
 void TForm_Opties::SpeedButton_DefaultVanClick(win::SpeedButton& sender) {
@@ -280,6 +305,32 @@ void TForm_Opties::SpeedButtonEigenMuntenClick() {
     }
     RedrawWindow(Handle(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+}
+
+void TForm_Opties::Button_ECBClick() {
+    RecRec& rec = main_.Rec;
+    // Nothing is taken before the whole file is in and understood.
+    const EcbOutcome outcome =
+        TakeEcbRates(rec, FetchRates ? FetchRates(rec.KoersenURL) : std::nullopt);
+    for (int slot : outcome.slots) {
+        if (auto* box = RowControl<win::Edit>("Edit_Koers", slot)) {
+            box->SetText(FormatGeneral(rec.Koers[slot], main_.Seps()));
+        }
+    }
+    ecbState_ = outcome.state;
+    ShowEcbLine();
+}
+
+void TForm_Opties::ShowEcbLine() {
+    if (!Label_ECB.Exists()) return;
+    const RecRec& rec = main_.Rec;
+    std::string day;
+    if (const std::optional<CalendarDay> d = ParseIsoDate(rec.KoersDatum)) {
+        day = win::FormatShortDate(d->year, d->month, d->day);
+        if (day.empty()) day = rec.KoersDatum;
+    }
+    const std::string text = EcbLineText(ecbState_, day, rec.Taal);
+    if (Label_ECB.Text() != text) Label_ECB.SetText(text);
 }
 
 void TForm_Opties::BitBtn_OKClick() {

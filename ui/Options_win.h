@@ -5,6 +5,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "components/ztColorPick_win.h"
@@ -57,12 +58,17 @@ class TForm_Opties : public win::Form {
     void ColumnCheckBoxClick(win::CheckBox& sender);
     void PageControl1Change();
     void SpeedButtonEigenMuntenClick();
+    void Button_ECBClick();
     void BitBtn_OKClick();
 
     // The default message beep of a rejected rate; tests count it instead.
     std::function<void()> Beep;
     // Shows the own-currencies dialog modally.
     std::function<void()> ShowOwnCurrencies;
+    // Fetches the reference-rates file from its address (Rec.KoersenURL): a web address within
+    // the download's bound, anything else as a local file. Nothing when it cannot be had.
+    // Tests hand in their own bytes.
+    std::function<std::optional<std::string>(const std::string& address)> FetchRates;
     // Hands the interface language to the main window's calculator (ztCalculator1), once the
 
     // Controls that exist from the start.
@@ -99,6 +105,9 @@ class TForm_Opties : public win::Form {
     // they never form a group with the default buttons (group indexes 1 and 2).
     win::Panel Panel_Front, Panel_Front2;
     win::SpeedButton SpeedButtonEigenMunten;
+    // The bank's reference rates: the button that fetches them, and the line with their day.
+    win::Button Button_ECB;
+    win::Label Label_ECB;
     struct CurrencyRow {
         win::SpeedButton defaultVan, defaultNaar;
         win::Label euro;  // "1 euro ="
@@ -131,6 +140,7 @@ class TForm_Opties : public win::Form {
     void SyncStartupChoice();
     void WritePreview(PreviewMoment moment);
     void ApplyMainWindowTexts();
+    void ShowEcbLine();
 
     template <typename T>
     T* RowControl(const char* prefix, int slot) const {
@@ -147,4 +157,5 @@ class TForm_Opties : public win::Form {
     TForm_Main& main_;
     TForm_PrintList* printList_;
     std::array<CurrencyRow, kSlotCount> rows_;  // by slot - 1
+    EcbState ecbState_ = EcbState::Day;         // what the line under the bank's button says
 };

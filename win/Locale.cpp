@@ -40,4 +40,16 @@ std::uint32_t UserLcid() {
     return ::GetUserDefaultLCID();
 }
 
+std::string FormatShortDate(int year, int month, int day) {
+    SYSTEMTIME date{};
+    date.wYear = static_cast<WORD>(year);
+    date.wMonth = static_cast<WORD>(month);
+    date.wDay = static_cast<WORD>(day);
+    wchar_t buffer[80] = {};
+    const int got = ::GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, DATE_SHORTDATE, &date, nullptr,
+                                      buffer, static_cast<int>(std::size(buffer)), nullptr);
+    if (got <= 1) return {};
+    return Narrow(std::wstring_view(buffer, static_cast<std::size_t>(got - 1)));
+}
+
 }  // namespace win

@@ -15,5 +15,8 @@ Separators ReadUserSeparators();
 std::string ReadUserCurrencySymbol();
 // The user default locale identifier (LCID).
 std::uint32_t UserLcid();
+// A day in the user's short date format ("4/12/2026", "04/12/2026"); empty when Windows
+// cannot write it.
+std::string FormatShortDate(int year, int month, int day);
 
 }  // namespace win

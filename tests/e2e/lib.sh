@@ -242,6 +242,10 @@ e2e_crop() {
   convert "$E2E_DIR/screen.png" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage -strip "$2"
 }
 
+# hexdouble NUMBER: the bytes of the 8-byte double nearest to NUMBER as the registry shows a
+# REG_BINARY, "000000000000E03F" for 0.5.
+hexdouble() { python3 -c "import struct,sys; print(struct.pack('<d', float(sys.argv[1])).hex().upper())" "$1"; }
+
 # What a window shows, read from the inside by window_info.exe (set E2E_INFO_TOOL to it).
 # wait_info TITLE: waits until the window shows and reads what it shows into $E2E_DIR/info.txt:
 # its client area ("client WxH at X Y"), then one "text|x|y" line per visible child with text.
@@ -252,12 +256,17 @@ wait_info() {
   done
   return 1
 }
+# centre_of TEXT: "x y" on the screen of the child of the last wait_info that shows TEXT.
+centre_of() {
+  local line; line=$(grep -F -m1 "$1|" "$E2E_DIR/info.txt" || true)
+  [ -n "$line" ] || return 1
+  local rest=${line#"$1|"}
+  echo "${rest%%|*} ${rest#*|}"
+}
 # click_text TEXT: clicks the child window of the last wait_info that shows TEXT.
 click_text() {
-  local line; line=$(grep -F -m1 "$1|" "$E2E_DIR/info.txt" || true)
-  [ -n "$line" ] || { echo "no control shows [$1]"; return 1; }
-  local rest=${line#"$1|"}
-  xdotool mousemove "${rest%%|*}" "${rest#*|}" click 1
+  local at; at=$(centre_of "$1") || { echo "no control shows [$1]"; return 1; }
+  xdotool mousemove ${at% *} ${at#* } click 1
 }
 # shows TEXT: "yes" when a child of the last wait_info shows exactly TEXT.
 shows() { grep -qxF "$1" <(cut -d'|' -f1 "$E2E_DIR/info.txt") && echo yes || echo no; }

@@ -11,13 +11,6 @@ e2e_tmp
 e2e_fresh nl_BE.UTF-8
 e2e_start "$exe"
 
-# centre_of TEXT: "x y" of the child of the last wait_info that shows TEXT.
-centre_of() {
-  local line; line=$(grep -F -m1 "$1|" "$E2E_DIR/info.txt" || true)
-  [ -n "$line" ] || return 1
-  local rest=${line#"$1|"}
-  echo "${rest%%|*} ${rest#*|}"
-}
 # paste_into X Y TEXT: clicks the edit box at X Y and pastes TEXT over its content (the
 # clipboard carries characters that typed keys under Wine may not).
 paste_into() {

@@ -5,7 +5,6 @@ source "$(dirname "$0")/lib.sh"
 exe=$1
 e2e_tmp
 
-hexdouble() { python3 -c "import struct,sys; print(struct.pack('<d', float(sys.argv[1])).hex().upper())" "$1"; }
 
 expect_defaults() {  # expect_defaults TAAL
   reg_snapshot
@@ -41,7 +40,7 @@ expect_defaults() {  # expect_defaults TAAL
   done
   # Nothing beyond the table: the number of values per key.
   local key count
-  for key in Decimalen:66 Koers:9 Algemeen:17 EigenMunten:8 Positie:2; do
+  for key in Decimalen:66 Koers:10 Algemeen:18 EigenMunten:8 Positie:2; do
     count=$(reg_count "$k\\${key%%:*}")
     check "values in ${key%%:*}" "${key#*:}" "$count"
   done

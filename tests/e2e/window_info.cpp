@@ -1,8 +1,9 @@
 // Tells an end-to-end script what a window shows: window_info.exe TITLE prints the window's
 // client size and where the client area starts on the screen ("client 430x271 at 425 376"), then
-// one line per visible child window with text: the text (UTF-8) and the centre of the child on the
-// screen, "text|x|y". Exits with 1 when no such window exists. A "?" in TITLE stands for any one
-// character: the command line reaches Wine in the machine's locale, which may not carry "ë".
+// one line per visible child window with text (an edit box's too): the text (UTF-8) and the
+// centre of the child on the screen, "text|x|y". Exits with 1 when no such window exists. A "?"
+// in TITLE stands for any one character: the command line reaches Wine in the machine's locale,
+// which may not carry "ë".
 #include <windows.h>
 
 #include <cstdio>
@@ -19,7 +20,15 @@ static void Print(const std::wstring& text) {
 
 static BOOL CALLBACK Child(HWND child, LPARAM) {
     wchar_t text[512]{};
-    if (!IsWindowVisible(child) || GetWindowTextW(child, text, 512) <= 0) return TRUE;
+    // Asked of the control itself: for another process's window GetWindowText gives only the
+    // window's own title, never an edit box's text.
+    DWORD_PTR got = 0;
+    if (!IsWindowVisible(child) ||
+        !SendMessageTimeoutW(child, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text),
+                             SMTO_ABORTIFHUNG, 2000, &got) ||
+        got == 0) {
+        return TRUE;
+    }
     RECT r{};
     GetWindowRect(child, &r);
     Print(std::wstring(text) + L"|" + std::to_wstring((r.left + r.right) / 2) + L"|" +

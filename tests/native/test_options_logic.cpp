@@ -216,4 +216,79 @@ TEST(OptionsArt, PicturesAreDrawnOnTheKeyColourAndLeaveItAtTheirBottomLeft) {
     }
 }
 
+// The bank's rates reach the record only whole: a failed fetch or a file that is not understood
+// leaves every setting as it was.
+TEST(OptionsEcbRates, TakenWholeOrNotAtAll) {
+    RecRec before;
+    InitCurrencyTable(before);
+    before.Koers[19] = 0.89L;
+    before.KoersDatum = "2026-11-30";
+    const std::string head =
+        "<gesmes:Envelope><Cube><Cube time='2026-12-04'>"
+        "<Cube currency='USD' rate='1.0432'/><Cube currency='HUF' rate='411.35'/>";
+    const std::string tail = "</Cube></Cube></gesmes:Envelope>";
+    const struct {
+        const char* what;
+        std::optional<std::string> bytes;
+        EcbState state;
+    } failures[] = {
+        {"no connection", std::nullopt, EcbState::NoConnection},
+        {"cut off", head, EcbState::NotUnderstood},
+        {"none of our currencies",
+         "<gesmes:Envelope><Cube><Cube time='2026-12-04'><Cube currency='HUF' rate='411.35'/>" +
+             tail,
+         EcbState::NotUnderstood},
+        {"one bad rate among good ones", head + "<Cube currency='JPY' rate='-1'/>" + tail,
+         EcbState::NotUnderstood},
+    };
+    for (const auto& f : failures) {
+        RecRec rec = before;
+        const EcbOutcome outcome = TakeEcbRates(rec, f.bytes);
+        EXPECT_EQ(outcome.state, f.state) << f.what;
+        EXPECT_TRUE(outcome.slots.empty()) << f.what;
+        EXPECT_TRUE(rec == before) << f.what;
+    }
+    RecRec rec = before;
+    const EcbOutcome outcome = TakeEcbRates(rec, head + tail);
+    EXPECT_EQ(outcome.state, EcbState::Day);
+    EXPECT_EQ(outcome.slots, std::vector<int>{19});
+    EXPECT_EQ(rec.Koers[19], 1.0432L);
+    EXPECT_EQ(rec.KoersDatum, "2026-12-04");
+    rec.Koers[19] = before.Koers[19];
+    rec.KoersDatum = before.KoersDatum;
+    EXPECT_TRUE(rec == before) << "nothing else changed";
+}
+
+TEST(OptionsEcbRates, OnlyAChangedFloatingRateClearsTheDay) {
+    const struct {
+        int slot;
+        long double before, after;
+        bool clears;
+    } cases[] = {
+        {19, 1.0432L, 1.0432L, false},  // left without a change
+        // The box's 15 digits of a double read back: the same double, kept.
+        {19, static_cast<long double>(0.89), 0.89L, false},
+        {19, 1.0432L, 1.05L, true},
+        {13, 0.83105L, 1, true},  // a rejected entry becomes 1
+        {20, 157.41L, 157.4L, true},
+        {21, 4.2675L, 4.5L, false},  // own currencies are no bank rate of ours
+        {22, 1, 2, false},
+        {16, 1, 2, false},  // fixed
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(TypedRateClearsDay(c.slot, c.before, c.after), c.clears) << c.slot;
+    }
+}
+
+TEST(OptionsEcbRates, DateLineInEachLanguage) {
+    EXPECT_EQ(EcbLineText(EcbState::Day, "4/12/2026", 0), "Referentiekoersen ECB van 4/12/2026");
+    EXPECT_EQ(EcbLineText(EcbState::Day, "04/12/2026", 1), "ECB reference rates of 04/12/2026");
+    EXPECT_EQ(EcbLineText(EcbState::Day, "04/12/2026", 2), "Cours de référence BCE du 04/12/2026");
+    EXPECT_EQ(EcbLineText(EcbState::Day, "", 1), "") << "typed rates";
+    EXPECT_EQ(EcbLineText(EcbState::NoConnection, "04/12/2026", 1),
+              "Could not reach the ECB; rates unchanged");
+    EXPECT_EQ(EcbLineText(EcbState::NotUnderstood, "", 2),
+              "Fichier BCE incompris ; cours inchangés");
+}
+
 }  // namespace

@@ -60,7 +60,8 @@ std::vector<StoredGroup> FirstStartValues(int language, int top, int left) {
           {"USD", DoubleValue(0.89)},
           {"JPY", DoubleValue(110.37)},
           {"Eigen1", DoubleValue(1)},
-          {"Eigen2", DoubleValue(1)}}},
+          {"Eigen2", DoubleValue(1)},
+          {"KoersDatum", Value::Text("")}}},
         {"Algemeen",
          {{"Weergave", Value::Integer(1)},
           {"Taal", Value::Integer(static_cast<std::uint32_t>(language))},
@@ -77,7 +78,9 @@ std::vector<StoredGroup> FirstStartValues(int language, int top, int left) {
           {"KleurEuro", Value::Integer(0x800000)},
           {"KleurEU", Value::Integer(0x000080)},
           {"KleurEuropa", Value::Integer(0x800080)},
-          {"KleurWereld", Value::Integer(0)}}},
+          {"KleurWereld", Value::Integer(0)},
+          {"KoersenURL",
+           Value::Text("https://www.ecb.europa.eu/stats/eurofxref/eurofxref-daily.xml")}}},
         {"EigenMunten",
          {{"EigenMunt1", Value::Text("")},
           {"EigenMunteenheid1", Value::Text("")},
@@ -113,7 +116,7 @@ TEST(SettingsStoreFirstStart, CreatesEveryValueWithItsDefaultAndKind) {
         EXPECT_EQ(registry.ValueNames(path), names) << "missing, extra or out of order";
         total += names.size();
     }
-    EXPECT_EQ(total, 66u + 9u + 16u + 8u + 2u);
+    EXPECT_EQ(total, 66u + 10u + 17u + 8u + 2u);
     EXPECT_EQ(registry.ValueNames("Software\\ZT\\Valomat"), std::vector<std::string>{});
 }
 
@@ -291,6 +294,8 @@ void ExpectStoredFieldsEqual(const RecRec& a, const RecRec& b) {
     EXPECT_EQ(a.SysteemLade, b.SysteemLade);
     EXPECT_EQ(a.Minimalizeren, b.Minimalizeren);
     EXPECT_EQ(a.Letters, b.Letters);
+    EXPECT_EQ(a.KoersenURL, b.KoersenURL);
+    EXPECT_EQ(a.KoersDatum, b.KoersDatum);
     EXPECT_EQ(a.KolomVlag, b.KolomVlag);
     EXPECT_EQ(a.KolomMunt, b.KolomMunt);
     EXPECT_EQ(a.KolomMunteenheid, b.KolomMunteenheid);
@@ -329,6 +334,8 @@ TEST(SettingsStoreRoundTrip, ChangedRecordIsRestored) {
     changed.SysteemLade = false;
     changed.Minimalizeren = true;
     changed.Letters = "";
+    changed.KoersenURL = "C:\\Koersen\\eurofxref-daily.xml";
+    changed.KoersDatum = "2026-12-04";
     changed.KolomVlag = false;
     changed.KolomMunt = false;
     changed.KolomMunteenheid = false;
@@ -406,7 +413,7 @@ TEST(SettingsStoreSave, VersionIsRewrittenLastWhateverItHeld) {
     MemoryRegistry fresh;
     ASSERT_TRUE(SaveSettings(RecRec{}, fresh, {}));
     const auto names = fresh.ValueNames(kRoot + "Algemeen");
-    ASSERT_EQ(names.size(), 17u);
+    ASSERT_EQ(names.size(), 18u);
     EXPECT_EQ(names.back(), "Versie");
 }
 
@@ -483,7 +490,7 @@ TEST(SettingsStoreSave, OneFailedWriteDoesNotStopTheOthers) {
         for (const char* subkey : {"Decimalen", "Koers", "Algemeen", "EigenMunten", "Positie"}) {
             total += memory.ValueNames(kRoot + subkey).size();
         }
-        EXPECT_EQ(total, 66u + 9u + 17u + 8u + 2u - 1u);
+        EXPECT_EQ(total, 66u + 10u + 18u + 8u + 2u - 1u);
         EXPECT_EQ(memory.Get(kRoot + "Algemeen", "KleurWereld"), Value::Integer(0x090909));
         EXPECT_EQ(memory.Get(kRoot + "Positie", "Boven"), Value::Integer(5));
     }

@@ -4,11 +4,15 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "core/SettingsStore.h"
 #include "keys.h"
 #include "ui/Options_win.h"
 #include "ui/Print_win.h"
+#include "win/Locale.h"
 
 namespace {
 
@@ -438,6 +442,82 @@ TEST_F(OptionsTest, DefiningOwnCurrenciesRefreshesTheirRows) {
         EXPECT_TRUE(Control<win::SpeedButton>("SpeedButton_DefaultVan22").Glyph().Empty());
         CloseBox();
     });
+}
+
+// The bank's rates button with the fetch handed in: each failure leaves rates, boxes and day as
+// they were and says so; a good file fills the boxes at once and stays after the dialog closes
+// the way Esc does, as typed rates do; a rate typed by hand then takes the day away.
+TEST_F(OptionsTest, TheBanksRatesFillTheBoxesAndFailuresChangeNothing) {
+    std::vector<std::optional<std::string>> answers = {
+        std::nullopt, "<html><body>Bad gateway</body></html>",
+        "<gesmes:Envelope><Cube><Cube time='2026-12-04'><Cube currency='USD' rate='1.0432'/>"
+        "<Cube currency='GBP' rate='0.83105'/><Cube currency='PLN' rate='4.2675'/>"
+        "<Cube currency='HUF' rate='411.35'/></Cube></Cube></gesmes:Envelope>"};
+    std::vector<std::string> asked;
+    opties->FetchRates = [&](const std::string& address) {
+        asked.push_back(address);
+        auto answer = answers.front();
+        answers.erase(answers.begin());
+        return answer;
+    };
+    main->Rec.KoersenURL = "C:\\Koersen\\eurofxref-daily.xml";
+    main->Rec.Munteenheid[21] = "PLN";
+    const RecRec before = main->Rec;
+    const std::string day = "Referentiekoersen ECB van " + win::FormatShortDate(2026, 12, 4);
+    int result = Modal([&] {
+        ShowPage(opties->TabSheet_VariabeleMunten);
+        win::Label& line = Control<win::Label>("Label_ECB");
+        win::Button& button = Control<win::Button>("Button_ECB");
+        EXPECT_EQ(button.Text(), "ECB-koersen ophalen");
+        EXPECT_EQ(line.Text(), "") << "typed rates have no day";
+        const char* failures[] = {"Geen verbinding met de ECB; koersen ongewijzigd",
+                                  "Bestand van de ECB niet begrepen; koersen ongewijzigd"};
+        for (const char* failure : failures) {
+            SendMessageW(button.Handle(), BM_CLICK, 0, 0);
+            Pump();
+            EXPECT_EQ(line.Text(), failure);
+            EXPECT_TRUE(main->Rec == before) << failure;
+            EXPECT_EQ(Control<win::Edit>("Edit_Koers19").Text(), "0,89");
+        }
+        SendMessageW(button.Handle(), BM_CLICK, 0, 0);
+        Pump();
+        EXPECT_EQ(line.Text(), day);
+        EXPECT_EQ(Control<win::Edit>("Edit_Koers19").Text(), "1,0432");
+        EXPECT_EQ(Control<win::Edit>("Edit_Koers13").Text(), "0,83105");
+        EXPECT_EQ(Control<win::Edit>("Edit_Koers21").Text(), "4,2675");
+        EXPECT_EQ(Control<win::Edit>("Edit_Koers20").Text(), "110,37") << "not in the file";
+        // The line follows the language with the rest of the dialog.
+        main->Rec.Taal = 1;
+        opties->ApplyLanguage();
+        EXPECT_EQ(button.Text(), "Get ECB rates");
+        EXPECT_EQ(line.Text(), "ECB reference rates of " + win::FormatShortDate(2026, 12, 4));
+        main->Rec.Taal = 0;
+        opties->ApplyLanguage();
+        // Leaving a filled box unchanged keeps the day.
+        Control<win::Edit>("Edit_Koers19").SetFocus();
+        Press(VK_TAB);
+        EXPECT_EQ(line.Text(), day);
+        Press(VK_ESCAPE);
+    });
+    EXPECT_EQ(result, win::mrCancel);
+    EXPECT_EQ(asked, std::vector<std::string>(3, "C:\\Koersen\\eurofxref-daily.xml"));
+    EXPECT_EQ(main->Rec.Koers[19], 1.0432L);
+    EXPECT_EQ(main->Rec.Koers[13], 0.83105L);
+    EXPECT_EQ(main->Rec.Koers[21], 4.2675L);
+    EXPECT_EQ(main->Rec.Koers[20], before.Koers[20]);
+    EXPECT_EQ(main->Rec.KoersDatum, "2026-12-04");
+
+    Modal([&] {
+        ShowPage(opties->TabSheet_VariabeleMunten);
+        win::Label& line = Control<win::Label>("Label_ECB");
+        EXPECT_EQ(line.Text(), day) << "the day is shown again";
+        Type(Control<win::Edit>("Edit_Koers19"), L"1.1");
+        Press(VK_TAB);
+        EXPECT_EQ(line.Text(), "");
+        CloseBox();
+    });
+    EXPECT_EQ(main->Rec.Koers[19], 1.1L);
+    EXPECT_EQ(main->Rec.KoersDatum, "");
 }
 
 }  // namespace
