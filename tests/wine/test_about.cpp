@@ -11,12 +11,11 @@
 #include "win/Gdi.h"
 #include "win/Shell.h"
 #include "wine/screenshot.h"
+#include "wine/keys.h"
 
 namespace {
 
-void Pump() {
-    for (int i = 0; i < 3; ++i) win::Application::ProcessMessages();
-}
+using testkeys::Pump;
 
 class AboutTest : public ::testing::Test {
   protected:

@@ -14,12 +14,11 @@
 #include "ui/Options_win.h"
 #include "win/Application.h"
 #include "win/Clipboard.h"
+#include "wine/keys.h"
 
 namespace {
 
-void Pump() {
-    for (int i = 0; i < 3; ++i) win::Application::ProcessMessages();
-}
+using testkeys::Pump;
 
 void Type(const win::Form& form, std::wstring_view text) {
     for (wchar_t c : text) PostMessageW(form.Handle(), WM_CHAR, c, 0);

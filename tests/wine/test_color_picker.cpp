@@ -15,17 +15,16 @@
 #include "win/Form.h"
 #include "win/Gdi.h"
 #include "win/Message.h"
+#include "wine/keys.h"
 
 namespace {
+
+using testkeys::Pump;
 
 using namespace colorpick;
 
 constexpr Colour kStart = MakeColour(0x12, 0x34, 0x56);  // in no cell of the grid
 constexpr Colour kNavy = 0x800000;
-
-void Pump() {
-    for (int i = 0; i < 3; ++i) win::Application::ProcessMessages();
-}
 
 class ColorPickerWindow : public ::testing::Test {
   protected:

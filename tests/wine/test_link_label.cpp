@@ -9,16 +9,15 @@
 #include "win/Application.h"
 #include "win/Form.h"
 #include "win/Shell.h"
+#include "wine/keys.h"
 
 namespace {
+
+using testkeys::Pump;
 
 constexpr Colour kBlue = MakeColour(0, 0, 255);
 constexpr Colour kPurple = MakeColour(128, 0, 128);
 constexpr Colour kNavy = MakeColour(0, 0, 128);
-
-void Pump() {
-    win::Application::ProcessMessages();
-}
 
 class LinkLabelTest : public ::testing::Test {
   protected:

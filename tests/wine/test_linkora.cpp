@@ -12,14 +12,13 @@
 #include "win/Folders.h"
 #include "win/Shell.h"
 #include "win/Text.h"
+#include "wine/keys.h"
 
 namespace {
 
-using std::chrono::milliseconds;
+using testkeys::Pump;
 
-void Pump() {
-    for (int i = 0; i < 3; ++i) win::Application::ProcessMessages();
-}
+using std::chrono::milliseconds;
 
 const std::string kLinks =
     "[Linkora]\r\n"

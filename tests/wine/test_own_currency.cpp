@@ -18,17 +18,16 @@
 #include "win/Text.h"
 #include "wine/dialog_answer.h"
 #include "wine/window_pixels.h"
+#include "wine/keys.h"
 
 namespace {
+
+using testkeys::Pump;
 
 namespace fs = std::filesystem;
 
 constexpr Colour kCorner = MakeColour(10, 200, 30);
 constexpr Colour kInk = MakeColour(250, 5, 5);
-
-void Pump() {
-    for (int i = 0; i < 3; ++i) win::Application::ProcessMessages();
-}
 
 // Types text into an edit box as keystrokes would, one UTF-16 unit at a time.
 void Type(win::Edit& edit, const std::string& text) {

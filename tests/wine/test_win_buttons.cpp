@@ -9,12 +9,11 @@
 #include "win/Gdi.h"
 #include "win/Panel.h"
 #include "win/SpeedButton.h"
+#include "wine/keys.h"
 
 namespace {
 
-void Pump() {
-    win::Application::ProcessMessages();
-}
+using testkeys::Pump;
 
 class SpeedButtons : public ::testing::Test {
   protected:

@@ -13,14 +13,13 @@
 #include "win/Panel.h"
 #include "win/Text.h"
 #include "wine/message_box.h"
+#include "wine/keys.h"
 
 #include <commctrl.h>
 
 namespace {
 
-void Pump() {
-    win::Application::ProcessMessages();
-}
+using testkeys::Pump;
 
 // A visible, active form holding a panel with two edits, and a label on the form.
 class FormWithEdits : public ::testing::Test {

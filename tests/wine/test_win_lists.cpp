@@ -11,12 +11,11 @@
 #include "win/Panel.h"
 #include "win/PopupMenu.h"
 #include "win/ToolBar.h"
+#include "wine/keys.h"
 
 namespace {
 
-void Pump() {
-    win::Application::ProcessMessages();
-}
+using testkeys::Pump;
 
 class ListBoxTest : public ::testing::Test {
   protected:
