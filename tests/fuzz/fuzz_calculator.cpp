@@ -7,14 +7,11 @@
 #include <string>
 
 #include "components/ztCalculatorEngine.h"
+#include "fuzz/fuzz_check.h"
 
 namespace {
 
 const Separators kLocales[] = {{",", "."}, {".", ","}, {"\u066B", "\u066C"}, {"ab", "."}};
-
-void Check(bool condition) {
-    if (!condition) std::abort();
-}
 
 }  // namespace
 
@@ -54,13 +51,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 break;
         }
         const std::string& display = engine.Display();
-        Check(!display.empty());
-        Check(display.size() <= 2u * engine.Precision + 40u);
+        FUZZ_CHECK(!display.empty());
+        FUZZ_CHECK(display.size() <= 2u * engine.Precision + 40u);
         // (A paste from the menu may show a number while the error state lasts.)
-        Check(display != "Fout" || engine.Status == CalcStatus::Error);
-        Check(std::isfinite(engine.GetDisplay()));
-        Check(std::isfinite(engine.Memory));
-        Check(std::isfinite(engine.Operand));
+        FUZZ_CHECK(display != "Fout" || engine.Status == CalcStatus::Error);
+        FUZZ_CHECK(std::isfinite(engine.GetDisplay()));
+        FUZZ_CHECK(std::isfinite(engine.Memory));
+        FUZZ_CHECK(std::isfinite(engine.Operand));
     }
     return 0;
 }

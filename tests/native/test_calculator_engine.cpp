@@ -313,7 +313,13 @@ TEST(CalculatorKeys, TheDecimalButtonPassesTheLocalesSeparator) {
     arabic.CalcKey(kKeyBackspace);
     arabic.CalcKey(kKeyBackspace);
     EXPECT_EQ(arabic.Display(), "1\u066B") << "backspace removes whole characters";
-    EXPECT_EQ(CalcEngine({"ab", "."}).DecimalKey(), U'.') << "a separator of two characters";
+    CalcEngine twoCharacters({"ab", "."});
+    EXPECT_EQ(twoCharacters.DecimalKey(), U'.') << "a separator of two characters";
+    for (int i = 0; i < 30; ++i) {
+        twoCharacters.CalcKey(twoCharacters.DecimalKey());
+        twoCharacters.CalcKey(kKeyBackspace);
+    }
+    EXPECT_EQ(twoCharacters.Display(), "0") << "it goes as a whole, so nothing piles up";
 }
 
 TEST(CalculatorArt, PicturesAreDistinctAndTransparentAtTheirCorner) {
