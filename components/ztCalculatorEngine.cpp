@@ -167,11 +167,11 @@ void CalcEngine::Digit(char32_t key) {
 
 void CalcEngine::Backspace() {
     CheckFirst();
-    // A separator of several characters goes as one, as the key typed it; taken a character at
-    // a time, its rest would no longer count as the separator and the display could grow
-    // without end.
+    // The separator goes as one, as the key typed it: taken a character at a time, the rest of
+    // one of several characters would no longer count as the separator and the display could
+    // grow without end.
     const std::string& mark = seps_.decimal;
-    if (mark.size() > 1 && display_.size() > mark.size() && display_.ends_with(mark)) {
+    if (!mark.empty() && display_.size() > mark.size() && display_.ends_with(mark)) {
         display_.resize(display_.size() - mark.size());
         if (display_ == "-") display_.assign(1, '0');
         return;
