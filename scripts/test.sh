@@ -4,30 +4,42 @@
 # few seconds each), then the Windows tests and the end-to-end tests under Wine. The benchmarks
 # are built, not run, so that their command keeps working.
 #
-# The Windows tests spend most of their time waiting on Wine, so they run beside the other
-# presets' builds and tests; their output follows at the end.
+# The Windows tests spend most of their time waiting on Wine and the fuzz runs last a set time,
+# so both run beside the builds that follow them; their output comes at the end.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
-for preset in windows native fuzz bench; do cmake --preset "$preset" >/dev/null; done
-cmake --build --preset windows
+for preset in windows fuzz native bench; do cmake --preset "$preset" >/dev/null; done
 
-windows_log=$(mktemp "${TMPDIR:-/tmp}/valomat-windows-tests.XXXXXX")
-ctest --preset windows >"$windows_log" 2>&1 &
-windows_tests=$!
-# An interrupted run takes its Windows tests with it.
-trap 'kill "$windows_tests" 2>/dev/null || true; rm -f "$windows_log"' EXIT
+scratch=$(mktemp -d "${TMPDIR:-/tmp}/valomat-test.XXXXXX")
+pids=()
+# An interrupted run takes its background tests with it.
+trap 'kill "${pids[@]}" 2>/dev/null || true; rm -rf "$scratch"' EXIT
+
+# beside NAME COMMAND...: runs COMMAND in the background, its output kept for the end.
+beside() {
+  local name=$1; shift
+  "$@" >"$scratch/$name" 2>&1 &
+  pids+=($!)
+}
 
 status=0
 {
-  cmake --build --preset native &&
-    ctest --preset native &&
+  cmake --build --preset windows &&
+    beside windows ctest --preset windows &&
     cmake --build --preset fuzz &&
-    ctest --preset fuzz &&
+    beside fuzz ctest --preset fuzz &&
+    cmake --build --preset native &&
+    ctest --preset native &&
     cmake --build --preset bench
 } || status=$?
 
-echo "== Windows tests"
-wait "$windows_tests" || status=$?
-cat "$windows_log"
+for i in "${!pids[@]}"; do
+  wait "${pids[$i]}" || status=$?
+done
+for log in fuzz windows; do
+  [ -f "$scratch/$log" ] || continue
+  echo "== $log tests"
+  cat "$scratch/$log"
+done
 exit "$status"

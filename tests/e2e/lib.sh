@@ -7,9 +7,11 @@ source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
 E2E_FAILURES=0
 E2E_CHECKS=0
 
-# wait_until SECONDS COMMAND...: runs COMMAND every 20 ms until it succeeds; fails after SECONDS.
+# wait_until SECONDS COMMAND...: runs COMMAND every 20 ms until it succeeds; fails after SECONDS
+# times E2E_PATIENCE (3 unless set). The limits are what an idle machine needs; the test command
+# runs the scripts beside each other and beside builds, where everything takes longer.
 wait_until() {
-  local limit=$1; shift
+  local limit=$(($1 * ${E2E_PATIENCE:-3})); shift
   local end=$(( $(date +%s%N) + limit * 1000000000 ))
   until "$@"; do
     [ "$(date +%s%N)" -lt "$end" ] || return 1
@@ -249,13 +251,8 @@ hexdouble() { python3 -c "import struct,sys; print(struct.pack('<d', float(sys.a
 # What a window shows, read from the inside by window_info.exe (set E2E_INFO_TOOL to it).
 # wait_info TITLE: waits until the window shows and reads what it shows into $E2E_DIR/info.txt:
 # its client area ("client WxH at X Y"), then one "text|x|y" line per visible child with text.
-wait_info() {
-  for _ in $(seq 40); do  # each try starts a Wine process (about 0.3 s)
-    if wine "$E2E_INFO_TOOL" "$1" 2>/dev/null | tr -d '\r' >"$E2E_DIR/info.txt"; then return 0; fi
-    sleep 0.05
-  done
-  return 1
-}
+wait_info() { wait_until 10 read_info "$1"; }
+read_info() { wine "$E2E_INFO_TOOL" "$1" 2>/dev/null | tr -d '\r' >"$E2E_DIR/info.txt"; }
 # centre_of TEXT: "x y" on the screen of the child of the last wait_info that shows TEXT.
 centre_of() {
   local line; line=$(grep -F -m1 "$1|" "$E2E_DIR/info.txt" || true)

@@ -8,16 +8,16 @@ exe=$1
 E2E_INFO_TOOL="$(dirname "$exe")/window_info.exe"
 e2e_tmp
 
+splash_gone() { [ "$(xdotool search --onlyvisible --name '^Valomat' 2>/dev/null | wc -l)" -eq 1 ]; }
+info_gone() { ! wine "$E2E_INFO_TOOL" "$1" >/dev/null 2>&1; }
+
 run() {  # run LOCALE LANG CAPTION VERSION MORE_INFO README
   local caption=$3
   e2e_fresh "$1"
   export VALOMAT_SHELL_LOG="Z:$E2E_DIR/shell.log"
   rm -f "$E2E_DIR/shell.log"
   e2e_start "$exe"
-  for _ in $(seq 100); do  # the splash has gone
-    [ "$(xdotool search --onlyvisible --name '^Valomat' 2>/dev/null | wc -l)" -eq 1 ] && break
-    sleep 0.05
-  done
+  wait_until 5 splash_gone || true
   # The tool bar's information button, in the main window's client area.
   wait_info Valomat
   local origin; origin=$(head -1 "$E2E_DIR/info.txt" | sed 's/.* at //')
@@ -38,18 +38,13 @@ run() {  # run LOCALE LANG CAPTION VERSION MORE_INFO README
     "$PWD/e2e-about-$2.png"  # kept beside the build for a person to look at
 
   click_text "$5"
-  for _ in $(seq 100); do [ -s "$E2E_DIR/shell.log" ] && break; sleep 0.05; done
+  wait_until 5 test -s "$E2E_DIR/shell.log" || true
   local folder; folder=$(winepath -w "$(dirname "$(readlink -f "$exe")")" 2>/dev/null | tr -d '\r')
   check "$2: read-me asked of the shell" "open|$6||${folder%\\}\\|normal" \
     "$(tr -d '\r' <"$E2E_DIR/shell.log")"
 
   click_text "&OK"
-  local gone=no
-  for _ in $(seq 100); do
-    wine "$E2E_INFO_TOOL" "$caption" >/dev/null 2>&1 || { gone=yes; break; }
-    sleep 0.05
-  done
-  check "$2: OK closes the box" yes "$gone"
+  check "$2: OK closes the box" yes "$(yes_no wait_until 5 info_gone "$caption")"
   e2e_close
 }
 

@@ -39,12 +39,7 @@ xdotool key --delay 120 Tab Tab space ctrl+Tab Tab Down Down
 check "the dialog speaks French at once" yes \
   "$([ -n "$(e2e_wait_window 'Pr.f.rences')" ] && echo yes || echo no)"
 xdotool key Escape
-for _ in $(seq 100); do
-  xdotool search --onlyvisible --name '^Pr.f.rences$' >/dev/null 2>&1 || break
-  sleep 0.05
-done
-check "Esc closes the dialog" no \
-  "$(xdotool search --onlyvisible --name '^Pr.f.rences$' >/dev/null 2>&1 && echo yes || echo no)"
+check "Esc closes the dialog" yes "$(yes_no wait_until 5 no_window_named 'Pr.f.rences')"
 
 # GBP is now the thirteenth row: its to-button, which leaves the focus on the result; Enter
 # takes it back to the amount box with its text selected, and 100 BEF is typed over it and
@@ -53,14 +48,8 @@ e2e_click 289 398
 xdotool key Return
 xdotool type --delay 30 '100'
 xdotool key Return ctrl+c
-copied=""
-for _ in $(seq 50); do
-  copied=$(timeout 2 xclip -o -selection clipboard 2>/dev/null || true)
-  [ -n "$copied" ] && break
-  sleep 0.1
-done
 # 100 / 40.3399 * 0.5 = 1.2394...
-check "100 BEF in GBP at the new rate" "1,24" "$copied"
+check "100 BEF in GBP at the new rate" "1,24" "$(wait_until 5 clipboard_is 1,24; clipboard)"
 
 e2e_close
 reg_snapshot

@@ -41,17 +41,18 @@ tray_icon() {  # tray_icon BUTTON [REPEAT]: clicks Valomat's icon, the first in 
   eval "$(xdotool getwindowgeometry --shell "$tray")"
   xdotool mousemove $((X + 12)) $((Y + 32)) click --repeat "${2:-1}" --delay 100 "$1"
 }
+tray_menu_shown() {  # the window id of the open tray menu: the program's only untitled window
+  local w
+  for w in $(xdotool search --onlyvisible --classname valomat 2>/dev/null); do
+    [ -z "$(xdotool getwindowname "$w")" ] && { echo "$w"; return 0; }
+  done
+  return 1
+}
 tray_menu() {  # tray_menu first|last: the first (Open) or last (Exit) item of the tray menu
   tray_icon 3 || return 1
-  local menu="" X Y WIDTH HEIGHT SCREEN WINDOW w
-  for _ in $(seq 100); do
-    for w in $(xdotool search --onlyvisible --classname valomat 2>/dev/null); do
-      [ -z "$(xdotool getwindowname "$w")" ] && menu=$w
-    done
-    [ -n "$menu" ] && break
-    sleep 0.05
-  done
-  [ -n "$menu" ] || { echo "no tray menu"; return 1; }
+  local menu X Y WIDTH HEIGHT SCREEN WINDOW
+  wait_until 5 tray_menu_shown || { echo "no tray menu"; return 1; }
+  menu=$(tray_menu_shown)
   eval "$(xdotool getwindowgeometry --shell "$menu")"
   if [ "$1" = first ]; then
     xdotool mousemove $((X + 40)) $((Y + 13)) click 1
