@@ -43,11 +43,17 @@ e2e_cleanup() {
   [ -n "${E2E_DIR:-}" ] && rm -rf "$E2E_DIR"
 }
 
-# e2e_fresh LOCALE: a fresh prefix with the given Linux locale as the Windows user locale.
+# e2e_fresh LOCALE: a fresh prefix with the given Linux locale as the Windows user locale. Wine
+# finds a prefix's server by the folder's device and inode, so the old prefix goes only once the
+# new one exists: a new folder in the old one's inode could reach a server that is still ending.
+E2E_PREFIXES=0
 e2e_fresh() {
-  [ -n "${WINEPREFIX:-}" ] && { wineserver -k 2>/dev/null || true; wineserver -w 2>/dev/null || true; }
+  local old=${WINEPREFIX:-}
+  [ -n "$old" ] && { wineserver -k 2>/dev/null || true; wineserver -w 2>/dev/null || true; }
   export VALOMAT_LOCALE=$1
-  valomat_fresh_prefix "$E2E_DIR/prefix"
+  E2E_PREFIXES=$((E2E_PREFIXES + 1))
+  valomat_fresh_prefix "$E2E_DIR/prefix$E2E_PREFIXES"
+  case $old in "$E2E_DIR"/*) rm -rf "$old" ;; esac
 }
 
 # window_named NAME: the id of a visible window titled exactly NAME (fails when there is none).
@@ -78,6 +84,8 @@ e2e_start() {
   if ! wait_until 30 window_shown Valomat; then
     echo "main window did not appear; the windows shown:"
     xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null || true
+    echo "the Wine processes:"
+    ps -eo pid,stat,etime,args | grep -i '[w]ine\|[.]exe' || true
     cat "$E2E_DIR/wine.log"
     return 1
   fi
