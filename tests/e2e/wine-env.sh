@@ -3,7 +3,8 @@
 
 valomat_cache_dir() { echo "${VALOMAT_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/valomat}"; }
 
-# A display: the caller's when it answers, else a private Xvfb that stays up for later runs.
+# A display: the caller's when it answers, else a private Xvfb that stays up for later runs (and
+# does not reset when its last client leaves; see e2e_tmp).
 valomat_display() {
   if [ -n "${DISPLAY:-}" ] && xdpyinfo_ok "$DISPLAY"; then return 0; fi
   local n=${VALOMAT_XVFB_DISPLAY:-97}
@@ -12,7 +13,7 @@ valomat_display() {
       flock 9
       if ! xdpyinfo_ok ":$n"; then
         rm -f "/tmp/.X$n-lock" "/tmp/.X11-unix/X$n"
-        setsid Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 < /dev/null &
+        setsid Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 < /dev/null &
         for _ in $(seq 50); do xdpyinfo_ok ":$n" && break; sleep 0.1; done
       fi
     ) 9>"/tmp/valomat-xvfb-$n.lock"
