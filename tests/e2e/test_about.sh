@@ -8,8 +8,7 @@ exe=$1
 E2E_INFO_TOOL="$(dirname "$exe")/window_info.exe"
 e2e_tmp
 
-splash_gone() { [ "$(xdotool search --onlyvisible --name '^Valomat' 2>/dev/null | wc -l)" -eq 1 ]; }
-info_gone() { ! wine "$E2E_INFO_TOOL" "$1" >/dev/null 2>&1; }
+info_gone() { ! read_info "$1"; }
 
 run() {  # run LOCALE LANG CAPTION VERSION MORE_INFO README
   local caption=$3
@@ -17,7 +16,6 @@ run() {  # run LOCALE LANG CAPTION VERSION MORE_INFO README
   export VALOMAT_SHELL_LOG="Z:$E2E_DIR/shell.log"
   rm -f "$E2E_DIR/shell.log"
   e2e_start "$exe"
-  wait_until 5 splash_gone || true
   # The tool bar's information button, in the main window's client area.
   wait_info Valomat
   local origin; origin=$(head -1 "$E2E_DIR/info.txt" | sed 's/.* at //')
