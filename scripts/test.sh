@@ -13,13 +13,14 @@ for preset in windows fuzz native bench; do cmake --preset "$preset" >/dev/null;
 
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/valomat-test.XXXXXX")
 pids=()
-# An interrupted run takes its background tests with it.
-trap 'kill "${pids[@]}" 2>/dev/null || true; rm -rf "$scratch"' EXIT
+# An interrupted run takes its background tests with it: each runs in a process group of its
+# own, which holds every script and Wine process that its ctest started.
+trap 'for pid in "${pids[@]}"; do kill -- "-$pid" 2>/dev/null || true; done; rm -rf "$scratch"' EXIT
 
 # beside NAME COMMAND...: runs COMMAND in the background, its output kept for the end.
 beside() {
   local name=$1; shift
-  "$@" >"$scratch/$name" 2>&1 &
+  setsid "$@" >"$scratch/$name" 2>&1 &
   pids+=($!)
 }
 

@@ -27,7 +27,7 @@ wait_until() {
 e2e_tmp() {
   E2E_DIR=$(mktemp -d "${TMPDIR:-/tmp}/valomat-e2e.XXXXXX")
   trap 'e2e_cleanup' EXIT
-  setsid Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$E2E_DIR/display" \
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$E2E_DIR/display" \
     >/dev/null 2>&1 </dev/null &
   E2E_XVFB_PID=$!
   wait_until 10 test -s "$E2E_DIR/display" || { echo "no virtual display"; return 1; }
