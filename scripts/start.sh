@@ -4,6 +4,9 @@
 # build/screenshot.png and closes the program after a few seconds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# The Windows user locale follows the caller's; deps.sh compiles it when it is missing.
+export VALOMAT_LOCALE=${VALOMAT_LOCALE:-${LANG:-en_GB.UTF-8}}
+case $VALOMAT_LOCALE in C | C.* | POSIX) VALOMAT_LOCALE=en_GB.UTF-8 ;; esac
 scripts/deps.sh
 cmake --preset windows >/dev/null
 cmake --build --preset windows --target valomat
@@ -11,8 +14,6 @@ exe=$PWD/build/windows/valomat.exe
 source tests/e2e/wine-env.sh
 had_display=""
 if [ -n "${DISPLAY:-}" ] && xdpyinfo_ok "$DISPLAY"; then had_display=1; fi
-export VALOMAT_LOCALE=${VALOMAT_LOCALE:-${LANG:-en_GB.UTF-8}}
-[ "$VALOMAT_LOCALE" = C.UTF-8 ] && VALOMAT_LOCALE=en_GB.UTF-8
 export VALOMAT_WINEPREFIX=${VALOMAT_WINEPREFIX:-$HOME/.wine-valomat}
 valomat_wine_env
 if [ -n "$had_display" ]; then

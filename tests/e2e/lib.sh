@@ -60,9 +60,12 @@ e2e_fresh() {
 }
 
 # window_named NAME: the id of a visible window titled exactly NAME (fails when there is none).
+# Titles are UTF-8 and xdotool matches bytes: the name's regular-expression characters are
+# escaped, so "Préférences" or "Valomat 2.81" match themselves and nothing else.
 window_named() {
-  local id
-  id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1) && [ -n "$id" ] && echo "$id"
+  local id pattern
+  pattern=$(printf '%s' "$1" | sed 's/[][\.*^$(){}+?|]/\\&/g')
+  id=$(xdotool search --onlyvisible --name "^$pattern\$" 2>/dev/null | head -1) && [ -n "$id" ] && echo "$id"
 }
 window_shown() { window_named "$1" >/dev/null; }
 no_window_named() { ! window_shown "$1"; }

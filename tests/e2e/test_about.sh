@@ -31,7 +31,7 @@ run() {  # run LOCALE LANG CAPTION VERSION MORE_INFO README
   sleep 0.5
   import -window root "$E2E_DIR/screen.png"
   local X Y WIDTH HEIGHT SCREEN WINDOW
-  eval "$(xdotool getwindowgeometry --shell "$(xdotool search --onlyvisible --name "^$caption\$" | head -1)")"
+  eval "$(xdotool getwindowgeometry --shell "$(window_named "$caption")")"
   convert "$E2E_DIR/screen.png" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage -strip \
     "$PWD/e2e-about-$2.png"  # kept beside the build for a person to look at
 

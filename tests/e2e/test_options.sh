@@ -37,9 +37,9 @@ xdotool key --delay 120 ctrl+Tab ctrl+Tab ctrl+Tab Tab
 xdotool type --delay 60 '0.5'
 xdotool key --delay 120 Tab Tab space ctrl+Tab Tab Down Down
 check "the dialog speaks French at once" yes \
-  "$([ -n "$(e2e_wait_window 'Pr.f.rences')" ] && echo yes || echo no)"
+  "$([ -n "$(e2e_wait_window 'Préférences')" ] && echo yes || echo no)"
 xdotool key Escape
-check "Esc closes the dialog" yes "$(yes_no wait_until 5 no_window_named 'Pr.f.rences')"
+check "Esc closes the dialog" yes "$(yes_no wait_until 5 no_window_named 'Préférences')"
 
 # GBP is now the thirteenth row: its to-button, which leaves the focus on the result; Enter
 # takes it back to the amount box with its text selected, and 100 BEF is typed over it and

@@ -2,8 +2,10 @@
 # Converts two amounts from an own currency to BEF in valomat.exe, opens the result list from the
 # tool bar and saves it as a web page and as text through the save dialog, as a person would;
 # then checks the files. The own currency's name and symbol are outside the ANSI code page and
-# its code differs from BEF's only in case. A second run saves over an old page while every
-# file write beyond 1 KiB fails, as on a full disk: the old page must stay.
+# its code differs from BEF's only in case. The page is saved once more into a folder and file
+# named beyond ASCII (C:\résultats\koers €.htm), typed into the dialog. A second run saves over
+# an old page while every file write beyond 1 KiB fails, as on a full disk: the old page must
+# stay.
 source "$(dirname "$0")/lib.sh"
 exe=$1
 e2e_tmp
@@ -48,14 +50,14 @@ open_list() {
   [ -n "$LIST_WIN" ]
 }
 
-# save_as BUTTON_X FILE: clicks a save button of the list and types the path without extension
-# into the save dialog.
+# save_as BUTTON_X FILE: clicks a save button of the list and types the Windows path without
+# extension into the save dialog.
 save_as() {
   click_in "$LIST_WIN" "$1" "$LIST_TOOLS_Y"
   wait_until 10 window_shown 'Resultaten opslaan' || { echo "no save dialog"; return 1; }
   local dialog; dialog=$(window_named 'Resultaten opslaan')
   wait_until 10 has_focus "$dialog" || true
-  xdotool type --delay 20 "Z:${2//\//\\}"
+  xdotool type --delay 20 "$2"
   xdotool key Return
   wait_until 10 no_window_named 'Resultaten opslaan' || echo "the save dialog stayed"
 }
@@ -74,7 +76,10 @@ convert_amount 100 4.034
 convert_amount 2500 100.850
 open_list || { e2e_finish; exit 1; }
 
-save_as "$SAVE_PAGE_X" "$out/koers"
+# on_z PATH: the Linux path as Windows sees it on drive Z.
+on_z() { printf 'Z:%s' "${1//\//\\}"; }
+
+save_as "$SAVE_PAGE_X" "$(on_z "$out/koers")"
 page="$out/koers.htm"
 wait_until 10 test -s "$page" || true
 check "web page written with the default extension" yes "$([ -s "$page" ] && echo yes || echo no)"
@@ -87,16 +92,28 @@ check "symbol with the euro sign as references" 2 \
   "$(grep -ac '^z&#322;&#8364;'$'\r''$' "$page" 2>/dev/null || true)"
 check "BEF's flag" 2 "$(grep -ac '^<img src="images/BEF.BMP">' "$page" 2>/dev/null || true)"
 check "bef's own picture" 2 "$(grep -ac '^<img src="images/bef_2.BMP">' "$page" 2>/dev/null || true)"
-check "one picture per code" "BEF.BMP bef_2.BMP" "$(ls "$out/images" 2>/dev/null | sort | xargs)"
+check "one picture per code" "BEF.BMP bef_2.BMP" "$(ls "$out/images" 2>/dev/null | LC_ALL=C sort | xargs)"
 check "pictures are bitmaps" BM "$(head -c 2 "$out/images/bef_2.BMP" 2>/dev/null)"
 check "two different pictures" yes \
   "$(cmp -s "$out/images/BEF.BMP" "$out/images/bef_2.BMP" && echo no || echo yes)"
 
-save_as "$SAVE_TEXT_X" "$out/koers"
+save_as "$SAVE_TEXT_X" "$(on_z "$out/koers")"
 wait_until 10 test -s "$out/koers.txt" || true
 check "text as UTF-8 with a byte-order mark, nothing changed" \
   "$(printf '\xEF\xBB\xBF100,00,złoty,bef,zł€,4.034,frank,BEF,BF\r\n2.500,00,złoty,bef,zł€,100.850,frank,BEF,BF\r\n')" \
   "$(cat "$out/koers.txt" 2>/dev/null)"
+
+# Characters beyond ASCII on the whole road: typed into the save dialog, through the program's
+# wide calls and Wine, to the Linux file names.
+drive_c="$WINEPREFIX/drive_c"
+mkdir -p "$drive_c/résultats"
+save_as "$SAVE_PAGE_X" 'C:\résultats\koers €'
+wait_until 10 test -s "$drive_c/résultats/koers €.htm" || true
+check "a page in a folder and file named beyond ASCII" "images koers €.htm" \
+  "$(ls "$drive_c/résultats" 2>/dev/null | LC_ALL=C sort | xargs)"
+check "its pictures beside it" "BEF.BMP bef_2.BMP" \
+  "$(ls "$drive_c/résultats/images" 2>/dev/null | LC_ALL=C sort | xargs)"
+check "the same page" "" "$(cmp "$page" "$drive_c/résultats/koers €.htm" 2>&1)"
 e2e_close
 
 # Every write beyond 1 KiB fails in this run (the Wine server, started first, is not limited).
@@ -107,11 +124,11 @@ e2e_focus_toolbar
 convert_amount 100 4.034
 convert_amount 2500 100.850
 open_list || { e2e_finish; exit 1; }
-save_as "$SAVE_PAGE_X" "$out/keep"
+save_as "$SAVE_PAGE_X" "$(on_z "$out/keep")"
 wait_until 10 has_error_box || true
 check "the failed write is reported" yes "$(has_error_box && echo yes || echo no)"
 check "the old page is kept" "$(printf 'old page\r\n')" "$(cat "$out/keep.htm")"
-check "no file is left behind" "images keep.htm koers.htm koers.txt" "$(ls "$out" | sort | xargs)"
+check "no file is left behind" "images keep.htm koers.htm koers.txt" "$(ls "$out" | LC_ALL=C sort | xargs)"
 box=$(error_box || true)
 # The box may go before the key reaches it (the program ending it first); that is no failure.
 [ -n "$box" ] && { xdotool key --window "$box" Return 2>/dev/null || true; wait_until 10 eval '! has_error_box' || true; }
