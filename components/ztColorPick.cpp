@@ -1,5 +1,8 @@
 #include "components/ztColorPick.h"
 
+#include <algorithm>
+#include <string_view>
+
 namespace colorpick {
 
 namespace {
@@ -74,6 +77,55 @@ DropDownAction ClickAction(HotCell hot, int x, int y, int height) {
         return DropDownAction::OtherColour;
     }
     return DropDownAction::None;
+}
+
+namespace {
+
+constexpr int kPreviewIndex = kRows * kColumns;  // after the last grid cell
+
+int ReadingIndex(HotCell cell) {
+    return cell.IsPreview() ? kPreviewIndex : (cell.row - 1) * kColumns + (cell.column - 1);
+}
+
+HotCell FromReadingIndex(int index) {
+    if (index >= kPreviewIndex) return kPreviewCell;
+    return {index % kColumns + 1, index / kColumns + 1};
+}
+
+}  // namespace
+
+HotCell MoveHotCell(HotCell from, GridKey key) {
+    if (!from.IsGridCell() && !from.IsPreview()) return {1, 1};  // the first key enters the grid
+    switch (key) {
+        case GridKey::Left:
+            return FromReadingIndex(std::max(0, ReadingIndex(from) - 1));
+        case GridKey::Right:
+            return FromReadingIndex(ReadingIndex(from) + 1);
+        case GridKey::Up:
+            if (from.IsPreview()) return {kColumns, kRows};
+            return {from.column, std::max(1, from.row - 1)};
+        case GridKey::Down:
+            if (from.IsPreview() || from.row == kRows) return kPreviewCell;
+            return {from.column, from.row + 1};
+        case GridKey::Home:
+            return {1, 1};
+        case GridKey::End:
+            return kPreviewCell;
+    }
+    return from;
+}
+
+DropDownAction KeyAction(HotCell hot) {
+    if (hot.IsGridCell()) return DropDownAction::ChooseCell;
+    if (hot.IsPreview()) return DropDownAction::ChooseCurrent;
+    return DropDownAction::None;
+}
+
+wchar_t OtherButtonKey(TztLanguage language) {
+    const std::string_view text = OtherButtonText(language);
+    const std::size_t amp = text.find('&');
+    const char key = amp + 1 < text.size() ? text[amp + 1] : 'o';
+    return static_cast<wchar_t>(key >= 'A' && key <= 'Z' ? key - 'A' + 'a' : key);
 }
 
 const char* OtherButtonText(TztLanguage language) {

@@ -56,8 +56,18 @@ HotCell HotCellAt(int x, int y, int width, int height);
 enum class DropDownAction { None, ChooseCell, ChooseCurrent, OtherColour };
 DropDownAction ClickAction(HotCell hot, int x, int y, int height);
 
-// The other button's caption.
+// The keys that move the drop-down's highlight. Left and Right go in reading order through the
+// grid and on to the preview square after the last cell; Up and Down go by rows, the preview
+// square below the last row; Home and End go to the first cell and the preview square.
+enum class GridKey { Left, Right, Up, Down, Home, End };
+HotCell MoveHotCell(HotCell from, GridKey key);
+// What Enter or Space does on the highlighted cell: a grid cell chooses its colour, the
+// preview square keeps the current one.
+DropDownAction KeyAction(HotCell hot);
+
+// The other button's caption, and its access key (lower case) that opens the colour dialog.
 const char* OtherButtonText(TztLanguage language);
+wchar_t OtherButtonKey(TztLanguage language);
 
 // ---- drawing routines
 void DrawBevelFrame(Canvas& c, CanvasRect rect, Colour top, Colour bottom, int width);

@@ -4,6 +4,7 @@
 #include <commdlg.h>
 
 #include <algorithm>
+#include <cwctype>
 #include <optional>
 
 #include "win/Application.h"
@@ -95,11 +96,14 @@ void TztColorForm::CloseUp() {
     }
 }
 
-void TztColorForm::MouseMove(int x, int y) {
-    const colorpick::HotCell hot = HotCellAt(x, y, ClientWidth(), ClientHeight());
+void TztColorForm::SetHot(colorpick::HotCell hot) {
     if (hot == hot_) return;
     hot_ = hot;
     ::InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void TztColorForm::MouseMove(int x, int y) {
+    SetHot(HotCellAt(x, y, ClientWidth(), ClientHeight()));
 }
 
 void TztColorForm::Select(Colour colour) {
@@ -110,7 +114,43 @@ void TztColorForm::MouseDown(int x, int y) {
     // Normally the last move has set the cell already; a click that came without one (the
     // drop-down opened under a resting pointer) is taken where it is.
     hot_ = HotCellAt(x, y, ClientWidth(), ClientHeight());
-    switch (ClickAction(hot_, x, y, ClientHeight())) {
+    Act(ClickAction(hot_, x, y, ClientHeight()));
+}
+
+bool TztColorForm::KeyDown(WPARAM key) {
+    switch (key) {
+        case VK_LEFT:
+            SetHot(MoveHotCell(hot_, GridKey::Left));
+            return true;
+        case VK_RIGHT:
+            SetHot(MoveHotCell(hot_, GridKey::Right));
+            return true;
+        case VK_UP:
+            SetHot(MoveHotCell(hot_, GridKey::Up));
+            return true;
+        case VK_DOWN:
+            SetHot(MoveHotCell(hot_, GridKey::Down));
+            return true;
+        case VK_HOME:
+            SetHot(MoveHotCell(hot_, GridKey::Home));
+            return true;
+        case VK_END:
+            SetHot(MoveHotCell(hot_, GridKey::End));
+            return true;
+        case VK_RETURN:
+        case VK_SPACE:
+            Act(KeyAction(hot_));
+            return true;
+        case VK_ESCAPE:
+            CloseUp();
+            return true;
+        default:
+            return false;
+    }
+}
+
+void TztColorForm::Act(DropDownAction action) {
+    switch (action) {
         case DropDownAction::ChooseCell:
             Select(CellColour(hot_));
             CloseUp();
@@ -158,6 +198,21 @@ std::optional<LRESULT> TztColorForm::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
             MouseDown(p.x, p.y);
             return 0;
         }
+        case WM_GETDLGCODE:
+            // Every key is the grid's: the dialog manager would take the arrows, and a letter
+            // for a button of the dialog below.
+            return DLGC_WANTALLKEYS | DLGC_WANTARROWS | DLGC_WANTCHARS;
+        case WM_KEYDOWN:
+            if (KeyDown(wp)) return 0;
+            return std::nullopt;
+        case WM_CHAR:
+        case WM_SYSCHAR:
+            // The other button's access key, with Alt or without, as in a dialog.
+            if (std::towlower(static_cast<wint_t>(wp)) == OtherButtonKey(Language)) {
+                Act(DropDownAction::OtherColour);
+                return 0;
+            }
+            return msg == WM_CHAR ? std::optional<LRESULT>(0) : std::nullopt;
         case WM_ACTIVATE:
             if (win::IsDeactivation(wp)) CloseUp();
             return std::nullopt;

@@ -50,6 +50,10 @@ class TztColorForm : public win::Form {
   private:
     void MouseMove(int x, int y);
     void MouseDown(int x, int y);
+    // Arrows, Home, End, Enter, Space and Esc; false for any other key.
+    bool KeyDown(WPARAM key);
+    void Act(colorpick::DropDownAction action);
+    void SetHot(colorpick::HotCell hot);
     void Select(Colour colour);
 
     win::Form* owner_ = nullptr;

@@ -34,6 +34,7 @@ struct PrintListTexts {
     const char* saveTitle;
     const char* writeError;  // followed by the file's path
     const char* clipboardError;
+    const char* removeAllQuestion;  // asked before every row goes
 };
 
 const PrintListTexts& PrintTexts(int language);

@@ -37,6 +37,8 @@ const Colour kBlack = MakeColour(0, 0, 0);
 constexpr int kLastFlagSlot = 20;  // slots 21 and 22 show the own currencies' pictures
 
 constexpr wchar_t kBackspace = 8;
+constexpr wchar_t kCtrlC = 3;
+constexpr wchar_t kEscape = 27;
 
 // The web page is written a piece at a time, so a long list needs no second copy of the whole
 // page in memory.
@@ -47,17 +49,18 @@ struct ActionInfo {
     MenuPicture picture;
     const char* PrintListTexts::*text;
     bool separatorBefore;
+    bool opensDialog;  // its menu item ends in "...", as Windows menus mark them
 };
 
 // In the order of PrintAction, which is also the order of the pictures.
 constexpr ActionInfo kActions[kPrintActionCount] = {
-    {"MoveUp", MenuPicture::MoveUp, &PrintListTexts::moveUp, false},
-    {"MoveDown", MenuPicture::MoveDown, &PrintListTexts::moveDown, false},
-    {"RemoveOne", MenuPicture::RemoveOne, &PrintListTexts::removeOne, true},
-    {"RemoveAll", MenuPicture::RemoveAll, &PrintListTexts::removeAll, false},
-    {"Copy", MenuPicture::Copy, &PrintListTexts::copy, true},
-    {"SaveAsText", MenuPicture::SaveText, &PrintListTexts::saveAsText, true},
-    {"SaveAsWebpage", MenuPicture::SaveWeb, &PrintListTexts::saveAsWebpage, false},
+    {"MoveUp", MenuPicture::MoveUp, &PrintListTexts::moveUp, false, false},
+    {"MoveDown", MenuPicture::MoveDown, &PrintListTexts::moveDown, false, false},
+    {"RemoveOne", MenuPicture::RemoveOne, &PrintListTexts::removeOne, true, false},
+    {"RemoveAll", MenuPicture::RemoveAll, &PrintListTexts::removeAll, false, false},
+    {"Copy", MenuPicture::Copy, &PrintListTexts::copy, true, false},
+    {"SaveAsText", MenuPicture::SaveText, &PrintListTexts::saveAsText, true, true},
+    {"SaveAsWebpage", MenuPicture::SaveWeb, &PrintListTexts::saveAsWebpage, false, true},
 };
 
 fs::path PathOf(std::string_view utf8) {
@@ -93,6 +96,9 @@ std::string TextFileBytes(const std::string& utf8) {
 
 TForm_PrintList::TForm_PrintList(TForm_Main& main)
     : ReportError([](const std::string& message) { win::Application::ShowError(message); }),
+      AskUser([this](const std::string& question) {
+          return win::AskYesNo(this, question, win::Application::Title());
+      }),
       main_(main) {
     // A newly chosen own-currency picture shows in the rows at once.
     picturesListener_ = main_.Pictures.Listen([this](int) { ListBox_PrintList.Invalidate(); });
@@ -155,6 +161,7 @@ void TForm_PrintList::CreateControls() {
         ListBox_PrintListDragOver(x, y, accept);
     };
     ListBox_PrintList.OnDragDrop = [this](int x, int y) { ListBox_PrintListDragDrop(x, y); };
+    ListBox_PrintList.OnKeyDown = [this](unsigned key) { return ListBox_PrintListKeyDown(key); };
 
     CreateActions();
     SaveDialog1.owner = this;
@@ -186,9 +193,9 @@ void TForm_PrintList::ApplyLanguage() {
     const PrintListTexts& t = PrintTexts(main_.Rec.Taal);
     SetCaption(t.caption);
     for (std::size_t i = 0; i < std::size(kActions); ++i) {
-        const char* text = t.*kActions[i].text;
+        const std::string text = t.*kActions[i].text;
         ToolButtons[i].SetHint(text);
-        MenuItems[i].SetCaption(text);
+        MenuItems[i].SetCaption(kActions[i].opensDialog ? text + "..." : text);
     }
     SaveDialog1.title = t.saveTitle;
     ListBox_PrintList.Invalidate();
@@ -262,6 +269,7 @@ void TForm_PrintList::ActionRemoveOneExecute() {
 }
 
 void TForm_PrintList::ActionRemoveAllExecute() {
+    if (list_.entries.empty() || !AskUser(PrintTexts(main_.Rec.Taal).removeAllQuestion)) return;
     RemoveAll(list_);
     ListBox_PrintList.Clear();
     if (ListBox_PrintList.CanFocus()) ListBox_PrintList.SetFocus();
@@ -269,6 +277,14 @@ void TForm_PrintList::ActionRemoveAllExecute() {
 
 void TForm_PrintList::ActionCopyExecute() {
     const std::string text = MakeTextLines(list_.entries, main_.Rec, main_.Rec.Taal);
+    if (!win::clipboard::WriteText(text)) ReportError(PrintTexts(main_.Rec.Taal).clipboardError);
+}
+
+void TForm_PrintList::CopySelectedRow() {
+    TakeSelection();
+    if (list_.selected == kNoSelection) return;
+    const std::vector<std::string> row{list_.entries[static_cast<std::size_t>(list_.selected)]};
+    const std::string text = MakeTextLines(row, main_.Rec, main_.Rec.Taal);
     if (!win::clipboard::WriteText(text)) ReportError(PrintTexts(main_.Rec.Taal).clipboardError);
 }
 
@@ -366,9 +382,29 @@ void TForm_PrintList::ListBox_PrintListDragDrop(int x, int y) {
 }
 
 void TForm_PrintList::FormKeyPress(wchar_t& key) {
-    if (key != kBackspace) return;
-    key = 0;  // handled: the list must not take it for a search
+    // Handled keys are swallowed: the list must not take them for a search.
+    switch (key) {
+        case kBackspace:
+            key = 0;
+            ActionRemoveOneExecute();
+            break;
+        case kCtrlC:
+            key = 0;
+            CopySelectedRow();
+            break;
+        case kEscape:
+            key = 0;
+            Hide();
+            break;
+        default:
+            break;
+    }
+}
+
+bool TForm_PrintList::ListBox_PrintListKeyDown(unsigned key) {
+    if (key != VK_DELETE) return false;
     ActionRemoveOneExecute();
+    return true;
 }
 
 void TForm_PrintList::FormShow() {

@@ -66,12 +66,17 @@ class TForm_PrintList : public win::Form, public ResultSink {
     bool SaveAsWebpage(const std::string& path);
     // Shows an error to the user; the application's error box unless a test replaces it.
     std::function<void(const std::string& message)> ReportError;
+    // Asks the user a yes-or-no question; a message box unless a test replaces it.
+    std::function<bool(const std::string& question)> AskUser;
+    // Copies the selected row's text line; nothing without a selection.
+    void CopySelectedRow();
 
     // Handlers.
     void ListBox_PrintListDrawItem(int index, HDC dc, const RECT& rect, win::ItemState state);
     void ListBox_PrintListDragOver(int x, int y, bool& accept);
     void ListBox_PrintListDragDrop(int x, int y);
     void FormKeyPress(wchar_t& key);
+    bool ListBox_PrintListKeyDown(unsigned key);
     void FormShow();
 
     // Controls.

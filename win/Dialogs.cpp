@@ -56,7 +56,7 @@ std::optional<std::string> Run(const FileDialogParams& params, bool save) {
     ofn.lpstrTitle = title.empty() ? nullptr : title.c_str();
     ofn.lpstrDefExt = defaultExt.empty() ? nullptr : defaultExt.c_str();
     ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST |
-                (save ? 0 : OFN_FILEMUSTEXIST);
+                (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
     const BOOL ok = save ? ::GetSaveFileNameW(&ofn) : ::GetOpenFileNameW(&ofn);
     if (!ok) return std::nullopt;
     return Narrow(file.data());
@@ -70,6 +70,13 @@ std::optional<std::string> SaveFileDialog(const FileDialogParams& params) {
 
 std::optional<std::string> OpenFileDialog(const FileDialogParams& params) {
     return Run(params, false);
+}
+
+bool AskYesNo(Form* owner, std::string_view question, std::string_view caption) {
+    const std::wstring text = Widen(question);
+    const std::wstring title = Widen(caption);
+    return ::MessageBoxW(owner ? owner->Handle() : nullptr, text.c_str(), title.c_str(),
+                         MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
 }
 
 }  // namespace win

@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace win {
 
@@ -19,8 +20,11 @@ struct FileDialogParams {
 };
 
 // The chosen path (UTF-8), or nothing when the user cancels or the dialog fails. Saving asks
-// no question about an existing file: the caller replaces it.
+// before it names an existing file, as Windows programs do; the caller then replaces it.
 std::optional<std::string> SaveFileDialog(const FileDialogParams& params);
 std::optional<std::string> OpenFileDialog(const FileDialogParams& params);
+
+// A question with Yes and No, No the default; true for Yes.
+bool AskYesNo(Form* owner, std::string_view question, std::string_view caption);
 
 }  // namespace win

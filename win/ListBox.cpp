@@ -219,6 +219,7 @@ std::optional<LRESULT> ListBox::WindowMessage(UINT msg, WPARAM wp, LPARAM lp) {
                 EndDrag(false, 0, 0);
                 return 0;
             }
+            if (OnKeyDown && OnKeyDown(static_cast<unsigned>(wp))) return 0;
             return std::nullopt;
         default:
             return std::nullopt;

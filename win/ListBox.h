@@ -47,6 +47,8 @@ class ListBox : public Control {
     // Draws one item; the DC has the list's font, and the focus rectangle is drawn after.
     std::function<void(int index, HDC dc, const RECT& rect, ItemState state)> OnDrawItem;
     std::function<void()> OnClick;  // the selection changed by the user
+    // A key went down on the list (a virtual-key code); true when it was handled.
+    std::function<bool(unsigned key)> OnKeyDown;
     // While an item is dragged over the list; set accept to false to refuse the drop there.
     std::function<void(int x, int y, bool& accept)> OnDragOver;
     // The drag ended on an accepting point of the list (client coordinates).

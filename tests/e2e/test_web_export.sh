@@ -50,8 +50,9 @@ open_list() {
   [ -n "$LIST_WIN" ]
 }
 
-# save_as BUTTON_X FILE: clicks a save button of the list and types the Windows path without
-# extension into the save dialog.
+# save_as BUTTON_X FILE [replace]: clicks a save button of the list and types the Windows path
+# without extension into the save dialog; with "replace", the file exists, the dialog asks
+# first, and the answer is Yes.
 save_as() {
   click_in "$LIST_WIN" "$1" "$LIST_TOOLS_Y"
   wait_until 10 window_shown 'Resultaten opslaan' || { echo "no save dialog"; return 1; }
@@ -59,6 +60,12 @@ save_as() {
   wait_until 10 has_focus "$dialog" || true
   xdotool type --delay 20 "$2"
   xdotool key Return
+  if [ "${3:-}" = replace ]; then
+    # The question comes in a box of its own, which takes the focus from the dialog.
+    wait_until 10 eval '! has_focus "$dialog"' || true
+    check "the dialog asks before replacing a file" yes "$(has_focus "$dialog" && echo no || echo yes)"
+    xdotool key alt+j alt+y  # Ja (Dutch Wine) or Yes
+  fi
   wait_until 10 no_window_named 'Resultaten opslaan' || echo "the save dialog stayed"
 }
 
@@ -124,7 +131,7 @@ e2e_focus_toolbar
 convert_amount 100 4.034
 convert_amount 2500 100.850
 open_list || { e2e_finish; exit 1; }
-save_as "$SAVE_PAGE_X" "$(on_z "$out/keep")"
+save_as "$SAVE_PAGE_X" "$(on_z "$out/keep")" replace
 wait_until 10 has_error_box || true
 check "the failed write is reported" yes "$(has_error_box && echo yes || echo no)"
 check "the old page is kept" "$(printf 'old page\r\n')" "$(cat "$out/keep.htm")"

@@ -293,6 +293,34 @@ TEST(ColorDropDown, ClickActions) {
     for (const Case& c : cases) EXPECT_EQ(ClickAction(c.hot, c.x, c.y, 120), c.expected) << c.what;
 }
 
+TEST(ColorDropDown, KeysMoveTheHighlightAndEnterChooses) {
+    struct Case {
+        HotCell from;
+        GridKey key;
+        HotCell expected;
+        const char* what;
+    };
+    const Case cases[] = {
+        {kNoCell, GridKey::Down, {1, 1}, "the first key enters the grid"},
+        {{1, 1}, GridKey::Left, {1, 1}, "nothing before the first cell"},
+        {{4, 1}, GridKey::Right, {1, 2}, "right of a row's end: the next row"},
+        {{4, 5}, GridKey::Right, kPreviewCell, "after the last cell: the preview"},
+        {kPreviewCell, GridKey::Left, {4, 5}, "left of the preview: the last cell"},
+        {{2, 1}, GridKey::Up, {2, 1}, "nothing above the first row"},
+        {{1, 5}, GridKey::Down, kPreviewCell, "below the last row: the preview"},
+        {kPreviewCell, GridKey::Up, {4, 5}, "above the preview"},
+        {{3, 4}, GridKey::End, kPreviewCell, "End"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(MoveHotCell(c.from, c.key), c.expected) << c.what;
+
+    EXPECT_EQ(KeyAction({3, 2}), DropDownAction::ChooseCell);
+    EXPECT_EQ(KeyAction(kPreviewCell), DropDownAction::ChooseCurrent);
+    EXPECT_EQ(KeyAction(kNoCell), DropDownAction::None);
+    EXPECT_EQ(OtherButtonKey(lgNederlands), L'a');
+    EXPECT_EQ(OtherButtonKey(lgEnglish), L'o');
+    EXPECT_EQ(OtherButtonKey(lgFrancais), L'a');
+}
+
 TEST(ColorDropDown, OpensOnTheCurrentColoursCellOrThePreview) {
     EXPECT_EQ(InitialHotCell(0x000000), (HotCell{2, 1}));
     EXPECT_EQ(InitialHotCell(0xC0C0C0), (HotCell{3, 1}));

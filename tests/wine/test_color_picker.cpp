@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "components/ztColorPick_win.h"
 #include "wine/dialog_answer.h"
@@ -256,6 +257,50 @@ TEST_F(ColorPickerWindow, OtherButtonOpensTheFullColourDialogOnTheCurrentColour)
     ClickDropDown(20, 108);
     EXPECT_EQ(picker.Color(), MakeColour(200, 100, 50));
     EXPECT_EQ(changes, 1);
+}
+
+struct GridKeysCase {
+    const char* what;
+    TztLanguage language;
+    std::vector<std::vector<WORD>> keys;  // each pressed and released together, in order
+    Colour colour;                        // the picker's colour after
+    bool colourDialog;                    // the system colour dialog came up (and was cancelled)
+};
+
+TEST_F(ColorPickerWindow, KeysChooseInTheOpenGridAndItsAccessKeyOpensTheColourDialog) {
+    const GridKeysCase cases[] = {
+        {"arrows then Enter choose navy",
+         lgEnglish,
+         {{VK_HOME}, {VK_RIGHT}, {VK_DOWN}, {VK_DOWN}, {VK_DOWN}, {VK_RETURN}},
+         kNavy,
+         false},
+        {"o is Other, not the dialog's OK", lgEnglish, {{'O'}}, kStart, true},
+        {"Alt+A is Andere", lgNederlands, {{VK_MENU, 'A'}}, kStart, true},
+    };
+    for (const GridKeysCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        picker.SetColor(kStart);
+        picker.SetLanguage(c.language);
+        picker.SetFocus();
+        Key(WM_KEYDOWN, VK_SPACE);
+        Key(WM_KEYUP, VK_SPACE);
+        ASSERT_TRUE(DropDownShown());
+        bool dialog = false;
+        dialog_answer::AnswerNext([&](HWND box) {
+            dialog = true;
+            dialog_answer::Press(box, IDCANCEL);
+        });
+        for (const std::vector<WORD>& chord : c.keys) {
+            for (WORD k : chord) Key(WM_KEYDOWN, k);
+            for (auto k = chord.rbegin(); k != chord.rend(); ++k) Key(WM_KEYUP, *k);
+        }
+        if (!dialog) dialog_answer::Pending() = nullptr;
+        EXPECT_FALSE(DropDownShown());
+        EXPECT_EQ(picker.Color(), c.colour);
+        EXPECT_EQ(dialog, c.colourDialog);
+        EXPECT_EQ(okClicks, 0) << "the form's OK never runs";
+        EXPECT_TRUE(form.Visible());
+    }
 }
 
 TEST_F(ColorPickerWindow, LanguageReachesTheDropDown) {

@@ -23,6 +23,7 @@
 #include "win/Clipboard.h"
 #include "win/Gdi.h"
 #include "win/Text.h"
+#include "wine/keys.h"
 
 namespace {
 
@@ -54,6 +55,10 @@ class PrintWindowTest : public ::testing::Test {
         print = std::make_unique<TForm_PrintList>(*main);
         ASSERT_TRUE(print->CreatePrintList());
         print->ReportError = [this](const std::string& message) { errors.push_back(message); };
+        print->AskUser = [this](const std::string& question) {
+            questions.push_back(question);
+            return answer;
+        };
         main->SetResultSink(print.get());
         wchar_t base[MAX_PATH];
         GetTempPathW(MAX_PATH, base);
@@ -112,6 +117,8 @@ class PrintWindowTest : public ::testing::Test {
     std::unique_ptr<TForm_Main> main;
     std::unique_ptr<TForm_PrintList> print;
     std::vector<std::string> errors;
+    std::vector<std::string> questions;
+    bool answer = true;
     fs::path dir;
 };
 
@@ -173,6 +180,54 @@ TEST_F(PrintWindowTest, ToolButtonsRunTheListCommands) {
     print->ListBox_PrintList.SetItemIndex(0);
     ClickTool(PrintAction::RemoveOne);
     ExpectList({}, -1);
+
+    questions.clear();
+    Fill({kA, kB});
+    answer = false;
+    ClickTool(PrintAction::RemoveAll);
+    ExpectList({kA, kB}, -1);
+    EXPECT_EQ(questions, std::vector<std::string>{"Alle rijen verwijderen?"}) << "asked first";
+}
+
+struct KeyCase {
+    const char* what;
+    int selected;
+    int key;  // a virtual key, with Ctrl held when ctrl is set
+    bool ctrl;
+    std::vector<std::string> order;
+    const char* clipboard;
+    bool visible;
+};
+
+TEST_F(PrintWindowTest, KeysDeleteCopyAndHide) {
+    SetColumns(false, false, true, false);
+    const KeyCase cases[] = {
+        {"Del removes the selected row", 1, VK_DELETE, false, {kA, kC}, "before", true},
+        {"Del without a selection", -1, VK_DELETE, false, {kA, kB, kC}, "before", true},
+        {"Ctrl+C copies the selected row", 2, 'C', true, {kA, kB, kC}, "5,USD,4,60,EURO\r\n", true},
+        {"Ctrl+C without a selection", -1, 'C', true, {kA, kB, kC}, "before", true},
+        {"Esc hides the window", 0, VK_ESCAPE, false, {kA, kB, kC}, "before", false},
+    };
+    for (const KeyCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        answer = true;
+        print->ActionRemoveAllExecute();
+        Fill({kA, kB, kC});
+        ShowList();
+        print->ListBox_PrintList.SetFocus();
+        print->ListBox_PrintList.SetItemIndex(c.selected);
+        ASSERT_TRUE(win::clipboard::WriteText("before"));
+        if (c.ctrl) {
+            testkeys::Held ctrl({VK_CONTROL});
+            testkeys::Press(c.key);
+        } else {
+            testkeys::Press(c.key);
+        }
+        EXPECT_EQ(print->Entries(), c.order);
+        EXPECT_EQ(win::clipboard::ReadText().value_or("none"), c.clipboard);
+        EXPECT_EQ(print->Visible(), c.visible);
+    }
+    EXPECT_TRUE(errors.empty());
 }
 
 TEST_F(PrintWindowTest, BackspaceRemovesTheSelectedRowOnly) {
@@ -366,7 +421,7 @@ TEST_F(PrintWindowTest, TextsFollowTheLanguageOfTheMainWindow) {
         EXPECT_EQ(print->ToolButtons[0].Hint(), c.moveUp);
         EXPECT_EQ(print->MenuItems[0].Caption(), c.moveUp);
         EXPECT_EQ(print->ToolButtons[6].Hint(), c.saveWeb);
-        EXPECT_EQ(print->MenuItems[6].Caption(), c.saveWeb);
+        EXPECT_EQ(print->MenuItems[6].Caption(), std::string(c.saveWeb) + "...") << "asks a file";
         EXPECT_EQ(print->SaveDialog1.title, c.title);
     }
 }
