@@ -1,5 +1,7 @@
 #include "ui/MainPosition.h"
 
+#include <algorithm>
+
 namespace {
 
 // How much of the caption has to be on the work area to grab it.
@@ -18,7 +20,13 @@ WindowPosition PlaceOnWorkArea(WindowPosition saved, int width, int height,
     const bool reachable = left < work.right - kGrabWidth &&
                            left + width > work.left + kGrabWidth &&
                            top < work.bottom - kGrabHeight && top >= work.top - kAboveTolerance;
-    if (reachable) return saved;
+    if (reachable) {
+        const auto inside = [](long long at, int size, long long low, long long high) {
+            return static_cast<int>(std::max(low, std::min(at, high - size)));
+        };
+        return {.top = inside(top, height, work.top, work.bottom),
+                .left = inside(left, width, work.left, work.right)};
+    }
     return {.top = work.top + (work.bottom - work.top - height) / 2,
             .left = work.left + (work.right - work.left - width) / 2};
 }

@@ -8,6 +8,7 @@
 // A rectangle in screen pixels.
 using ScreenRect = PixelRect;
 
-// The saved position when enough of the window's caption lies on the work area to grab it with
-// the mouse; otherwise the window centred on the work area.
+// When enough of the window's caption lies on the work area to grab it with the mouse, the saved
+// position moved just so far that the whole window lies on the work area (its top-left corner
+// when it is larger); otherwise the window centred on the work area.
 WindowPosition PlaceOnWorkArea(WindowPosition saved, int width, int height, const ScreenRect& work);

@@ -65,7 +65,7 @@ struct PlacementCase {
 
 class MainPosition : public ::testing::TestWithParam<PlacementCase> {};
 
-TEST_P(MainPosition, KeepsAReachablePositionAndCentresAnyOther) {
+TEST_P(MainPosition, MovesAReachablePositionOntoTheWorkAreaAndCentresAnyOther) {
     const PlacementCase& c = GetParam();
     const ScreenRect work{.left = 0, .top = 30, .right = 1280, .bottom = 1024};
     const WindowPosition placed = PlaceOnWorkArea(c.saved, 332, 500, work);
@@ -81,18 +81,18 @@ INSTANTIATE_TEST_SUITE_P(
         PlacementCase{"inside", {.top = 100, .left = 200}, {.top = 100, .left = 200}},
         PlacementCase{"partly off the right edge, 41 pixels left to grab",
                       {.top = 100, .left = 1239},
-                      {.top = 100, .left = 1239}},
+                      {.top = 100, .left = 1280 - 332}},
         PlacementCase{"only 40 pixels on the right edge", {.top = 100, .left = 1240}, kCentre},
         PlacementCase{
-            "41 pixels on the left edge", {.top = 100, .left = -291}, {.top = 100, .left = -291}},
+            "41 pixels on the left edge", {.top = 100, .left = -291}, {.top = 100, .left = 0}},
         PlacementCase{"only 40 pixels on the left edge", {.top = 100, .left = -292}, kCentre},
         PlacementCase{"caption 10 pixels above the work area",
                       {.top = 20, .left = 200},
-                      {.top = 20, .left = 200}},
+                      {.top = 30, .left = 200}},
         PlacementCase{"caption 11 pixels above", {.top = 19, .left = 200}, kCentre},
         PlacementCase{"caption 31 pixels above the bottom",
                       {.top = 993, .left = 200},
-                      {.top = 993, .left = 200}},
+                      {.top = 1024 - 500, .left = 200}},
         PlacementCase{"caption 30 pixels above the bottom", {.top = 994, .left = 200}, kCentre},
         PlacementCase{"a minimised window's place", {.top = -32000, .left = -32000}, kCentre},
         PlacementCase{"the largest numbers", {.top = INT_MAX, .left = INT_MAX}, kCentre},
