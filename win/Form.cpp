@@ -57,7 +57,12 @@ Styles StylesFor(BorderKind border) {
     return {WS_OVERLAPPEDWINDOW, 0};
 }
 
-RECT WorkArea() {
+// The work area of the monitor that shows most of the window, or of the primary monitor.
+RECT WorkArea(HWND window) {
+    MONITORINFO monitor{sizeof monitor, {}, {}, 0};
+    if (::GetMonitorInfoW(::MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor)) {
+        return monitor.rcWork;
+    }
     RECT area{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
     ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
     return area;
@@ -114,8 +119,10 @@ bool Form::Create(const FormParams& params) {
     const SIZE size = OuterSize(nullptr, style, exStyle, params.clientWidth, params.clientHeight);
     int x = params.left;
     int y = params.top;
+    centred_ = params.centred;
+    owner_ = params.owner;
     if (params.centred) {
-        const RECT area = WorkArea();
+        const RECT area = WorkArea(AnchorWindow());
         x = area.left + (area.right - area.left - size.cx) / 2;
         y = area.top + (area.bottom - area.top - size.cy) / 2;
     }
@@ -146,9 +153,24 @@ void Form::SetVisible(bool visible) {
     }
 }
 
+HWND Form::AnchorWindow() const {
+    const Form* anchor = owner_ ? owner_ : Application::MainForm();
+    return anchor && anchor != this && anchor->Exists() ? anchor->Handle() : nullptr;
+}
+
 void Form::Show() {
     if (!hwnd_) return;
     const bool wasHidden = !::IsWindowVisible(hwnd_);
+    if (wasHidden && centred_) {
+        // A centred window opens on the monitor of the window it belongs to: centred the first
+        // time, and again when that window has moved to another monitor since.
+        HWND anchor = AnchorWindow();
+        if (anchor && (!shownBefore_ || ::MonitorFromWindow(anchor, MONITOR_DEFAULTTONEAREST) !=
+                                            ::MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST))) {
+            CentreOnScreen();
+        }
+        shownBefore_ = true;
+    }
     ::ShowWindow(hwnd_, ::IsIconic(hwnd_) ? SW_RESTORE : SW_SHOW);
     ::SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     if (wasHidden) FireShow();
@@ -341,7 +363,7 @@ void Form::SetPosition(int left, int top) {
 }
 
 void Form::CentreOnScreen() {
-    const RECT area = WorkArea();
+    const RECT area = WorkArea(AnchorWindow() ? AnchorWindow() : hwnd_);
     SetPosition(area.left + (area.right - area.left - Width()) / 2,
                 area.top + (area.bottom - area.top - Height()) / 2);
 }

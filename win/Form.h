@@ -54,7 +54,10 @@ struct FormParams {
     int clientHeight = 200;
     BorderKind border = BorderKind::Fixed;
     bool topmost = false;
-    bool centred = true;  // on the work area of the primary screen; else at (left, top)
+    // On the work area of the monitor of the owner (else of the main form, else the primary
+    // one), and again on showing when that window has gone to another monitor; else at
+    // (left, top).
+    bool centred = true;
     int left = 0;
     int top = 0;
     Form* owner = nullptr;      // an owned window stays above its owner and has no taskbar button
@@ -121,6 +124,7 @@ class Form : public Container {
     int Width() const;
     int Height() const;
     void SetPosition(int left, int top);
+    // Centres the window on the monitor of its owner or the main form (else its own).
     void CentreOnScreen();
 
     std::string Caption() const;
@@ -186,7 +190,13 @@ class Form : public Container {
     Colour colour_ = clBtnFace;
     std::vector<Control*> controls_;
     std::vector<Timer*> timers_;
+    // The window a centred form opens over: the owner, else the main form; null when none.
+    HWND AnchorWindow() const;
+
     HWND lastFocus_ = nullptr;
+    Form* owner_ = nullptr;
+    bool centred_ = false;
+    bool shownBefore_ = false;
     HWND tooltip_ = nullptr;
     std::wstring hintBuffer_;
     int nextId_ = 100;
