@@ -76,6 +76,9 @@ struct OptionsTexts {
     const char* ecbRatesOf;    // followed by the rates' day in the user's short date format
     const char* ecbNoConnection;
     const char* ecbNotUnderstood;
+    const char* ecbFetching;  // while the fetch runs
+    const char* ecbKept;      // after the day, before the codes of the rates the file lacks
+    const char* ecbAtStart;   // CheckBox_KoersenBijStart
 };
 
 const OptionsTexts& OptionTexts(int language);
