@@ -15,14 +15,17 @@ constexpr PrintListTexts kPrint[] = {
     {"Resultatenlijst", "Naar boven verplaatsen", "Naar beneden verplaatsen", "Rij verwijderen",
      "Alle rijen verwijderen", "Kopiëren", "Opslaan als tekst (TXT)",
      "Opslaan als webpagina (HTML)", "Resultaten opslaan",
-     "Het bestand kan niet worden geschreven:", "Het klembord kan niet worden beschreven."},
+     "Het bestand kan niet worden geschreven:",
+     "Het bestand is alleen-lezen en werd niet vervangen:",
+     "Het klembord kan niet worden beschreven."},
     {"List of results", "Move up", "Move down", "Delete row", "Delete all rows", "Copy",
-     "Save as text (TXT)", "Save as webpage (HTML)", "Save results",
-     "The file cannot be written:", "The clipboard cannot be written."},
+     "Save as text (TXT)", "Save as webpage (HTML)", "Save results", "The file cannot be written:",
+     "The file is read-only and was not replaced:", "The clipboard cannot be written."},
     {"List de résultats", "Déplacer vers le haut", "Déplacer vers le bas", "Effacer une rangée",
      "Effacer toutes les rangées", "Copier", "Sauvegarder comme texte", "Sauvegarder comme HTML",
-     "Sauvegarder les résultats",
-     "Impossible d'écrire le fichier :", "Impossible d'écrire dans le presse-papiers."},
+     "Sauvegarder les résultats", "Impossible d'écrire le fichier :",
+     "Le fichier est en lecture seule et n'a pas été remplacé :",
+     "Impossible d'écrire dans le presse-papiers."},
 };
 
 }  // namespace

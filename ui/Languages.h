@@ -32,7 +32,8 @@ struct PrintListTexts {
     const char* saveAsText;
     const char* saveAsWebpage;
     const char* saveTitle;
-    const char* writeError;  // followed by the file's path
+    const char* writeError;     // followed by the file's path
+    const char* readOnlyError;  // the same, for a read-only file
     const char* clipboardError;
 };
 
