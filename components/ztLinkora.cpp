@@ -4,23 +4,12 @@
 #include <optional>
 
 #include "util/FileNames.h"
+#include "util/Text.h"
 #include "util/TextCodec.h"
 
 namespace linkora {
 
 namespace {
-
-char Lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
-    if (text.size() < prefix.size()) return false;
-    for (std::size_t i = 0; i < prefix.size(); ++i) {
-        if (Lower(text[i]) != prefix[i]) return false;
-    }
-    return true;
-}
 
 // Byte offset after `count` characters of UTF-8 text (or its end).
 std::size_t SkipChars(std::string_view text, std::size_t count) {

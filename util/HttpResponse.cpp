@@ -3,14 +3,12 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "util/Text.h"
+
 namespace {
 
 // A chunk-size line longer than this carries no size we would accept.
 constexpr std::size_t kMaxChunkLine = 4096;
-
-char Lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
@@ -18,7 +16,7 @@ bool IsDigit(char c) {
 
 int HexValue(char c) {
     if (IsDigit(c)) return c - '0';
-    c = Lower(c);
+    c = AsciiLower(c);
     return c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
 }
 
@@ -34,8 +32,8 @@ std::string_view WithoutCr(std::string_view line) {
 }
 
 bool SameNoCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Lower(x) == y; });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [](char x, char y) { return AsciiLower(x) == y; });
 }
 
 // "HTTP/1.1 200 OK": the status, or 0 when the line is no status line.

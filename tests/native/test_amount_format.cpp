@@ -221,41 +221,16 @@ TEST(ParseAmount, OtherLocalesUseTheirOwnDecimalSeparatorOnly) {
 // What the amount mask writes reads back, thousands separators and all; misplaced separators
 // are no number.
 TEST(ParseGroupedAmount, TheMasksOwnTextsInEveryLocale) {
-    struct Case {
-        const Separators* seps;
-        const char* text;
-        std::optional<long double> expected;
-    } cases[] = {
-        {&kComma, "1.234,5", 1234.5L},
-        {&kComma, "-12.345.678,9", -12345678.9L},
-        {&kComma, " 1.234 ", 1234},
-        {&kComma, "1,5", 1.5L},
-        {&kComma, "1.23", std::nullopt},
-        {&kComma, "1234.567,8", std::nullopt},
-        {&kComma, "1..234", std::nullopt},
-        {&kComma, ".234", std::nullopt},
-        {&kComma, "1.234,567.8", std::nullopt},
-        {&kPoint, "1,234.5", 1234.5L},
-        {&kPoint, "1,234,567", 1234567},
-        {&kPoint, "1.234,5", std::nullopt},
-        {&kFrench, "1\u00A0234,5", 1234.5L},
-        {&kSwiss, "1\u2019234.5", 1234.5L},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
-        const auto parsed = ParseGroupedAmount(c.text, *c.seps);
-        ASSERT_EQ(parsed.has_value(), c.expected.has_value());
-        if (parsed) {
-            EXPECT_EQ(*parsed, *c.expected);
-        }
-    }
     for (const Separators* seps : {&kComma, &kPoint, &kFrench, &kSwiss}) {
-        for (long double v : {0.5L, 999.0L, 1000.0L, -123456.78L, 1e15L}) {
+        for (long double v : {0.5L, 999.0L, 1000.0L, -12345678.9L, 1e15L}) {
             const std::string text = FormatMasked(v, 2, *seps);
             EXPECT_EQ(ParseGroupedAmount(text, *seps),
                       ParseAmount(FormatMasked(v, 2, {seps->decimal, ""}), *seps))
                 << text;
         }
+    }
+    for (const char* bad : {"1.23", "1234.567,8", "1..234", ".234", "1.234,567.8", "1,234.5"}) {
+        EXPECT_FALSE(ParseGroupedAmount(bad, kComma)) << bad;
     }
 }
 

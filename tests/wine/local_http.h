@@ -83,17 +83,19 @@ s.listen(64)
 print('port', s.getsockname()[1], flush=True)
 log = open('requests.log', 'a')
 OK = b'HTTP/1.1 200 OK\r\n'
-def drip(c, data):
-    for b in data:
-        c.sendall(bytes([b]))
-        time.sleep(0.5)
+PAGE = b'<html><body><h1>Sign in to use this network</h1></body></html>'
+AT_ONCE = {'empty': OK + b'Content-Length: 0\r\n\r\n',
+           'portal': OK + b'Content-Length: %d\r\n\r\n' % len(PAGE) + PAGE,
+           'redirect-dead': b'HTTP/1.1 302 Found\r\nLocation: http://127.0.0.1:1/x\r\n\r\n'}
+DRIPS = {'drip-status': (b'', OK + b'Content-Length: 2\r\n\r\nok'),
+         'drip-headers': (OK, b'X-Slow: ' + b'a' * 1000),
+         'drip-body-length': (OK + b'Content-Length: 1000\r\n\r\n', b'<' * 1000),
+         'drip-body': (OK + b'Connection: close\r\n\r\n', b'<' * 1000),
+         'drip-chunks': (OK + b'Transfer-Encoding: chunked\r\n\r\n', b'1\r\n<\r\n' * 200)}
 def serve(c):
     request = b''
     while b'\r\n\r\n' not in request:
-        more = c.recv(65536)
-        if not more:
-            return
-        request += more
+        request += c.recv(65536) or b'\r\n\r\n'
     path = request.split(b' ')[1].decode()
     log.write(path + '\n')
     log.flush()
@@ -106,44 +108,22 @@ def serve(c):
         c.sendall(OK + b'Transfer-Encoding: chunked\r\n\r\n%x\r\n' % len(half) + half + b'\r\n')
     elif kind == 'short':
         c.sendall(OK + b'Content-Length: %d\r\n\r\n' % len(body) + half)
-    elif kind == 'empty':
-        c.sendall(OK + b'Content-Length: 0\r\n\r\n')
-    elif kind == 'portal':
-        page = b'<html><body><h1>Sign in to use this network</h1></body></html>'
-        c.sendall(OK + b'Content-Type: text/html\r\nContent-Length: %d\r\n\r\n' % len(page) + page)
-    elif kind == 'redirect-dead':
-        c.sendall(b'HTTP/1.1 302 Found\r\nLocation: http://127.0.0.1:1/x\r\nContent-Length: 0\r\n\r\n')
-    elif kind == 'silent':
-        time.sleep(600)
-    elif kind == 'drip-status':
-        drip(c, OK + b'Content-Length: 2\r\n\r\nok')
-    elif kind == 'drip-headers':
-        c.sendall(OK)
-        drip(c, b'X-Slow: ' + b'a' * 1000)
-    elif kind == 'drip-body-length':
-        c.sendall(OK + b'Content-Length: 1000\r\n\r\n')
-        drip(c, b'<' * 1000)
-    elif kind == 'drip-body':
-        c.sendall(OK + b'Connection: close\r\n\r\n')
-        drip(c, b'<' * 1000)
-    elif kind == 'drip-chunks':
-        c.sendall(OK + b'Transfer-Encoding: chunked\r\n\r\n')
-        while True:
-            c.sendall(b'1\r\n<\r\n')
+    elif kind in AT_ONCE:
+        c.sendall(AT_ONCE[kind])
+    elif kind in DRIPS:
+        c.sendall(DRIPS[kind][0])
+        for b in DRIPS[kind][1]:
+            c.sendall(bytes([b]))
             time.sleep(0.5)
     elif kind == 'flood':
         c.sendall(OK)
         while True:
             c.sendall((b'X-Flood: ' + b'a' * 1000 + b'\r\n') * 64)
+    elif kind == 'silent':
+        time.sleep(600)
     c.close()
-def guarded(c):
-    try:
-        serve(c)
-    except OSError:
-        pass
 while True:
-    c, _ = s.accept()
-    threading.Thread(target=guarded, args=(c,), daemon=True).start()
+    threading.Thread(target=serve, args=(s.accept()[0],), daemon=True).start()
 )";
 
 // An https file server for root/, with a certificate for "localhost" made on the spot.

@@ -1,9 +1,8 @@
-// The bounded fetch against real local servers: a file, a missing file, no server, a server
-// that never answers, answers cut short, and https.
+// The fetch against real local servers: a file, a missing file, no server, https. (Hostile
+// servers and cancelling: test_fetch_hostile.cpp.)
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <thread>
 
 #include "wine/local_http.h"
 #include "win/Download.h"
@@ -57,45 +56,6 @@ TEST_F(DownloadTest, FileServerGivesTheBytesOrTheStatusThenStopsAnswering) {
     EXPECT_EQ(gone.error, win::DownloadError::Connection);
     EXPECT_EQ(gone.status, 0);
     EXPECT_LT(Timer::now() - start, milliseconds(1500)) << "a refused connection fails at once";
-}
-
-TEST_F(DownloadTest, SilentServerGivesUpAtTheBoundAndACancelEndsItAtOnce) {
-    ASSERT_TRUE(server.Hostile());
-    auto start = Timer::now();
-    const win::DownloadResult got =
-        win::Download({.url = server.Url("silent"), .bound = milliseconds(2000)});
-    const auto took = std::chrono::duration_cast<milliseconds>(Timer::now() - start);
-    EXPECT_EQ(got.error, win::DownloadError::Timeout);
-    EXPECT_GE(took.count(), 1900);
-    EXPECT_LE(took.count(), 3500);
-    std::printf("silent server: gave up after %lld ms (bound 2000 ms)\n",
-                static_cast<long long>(took.count()));
-
-    // The event another thread sets ends every wait.
-    HANDLE cancel = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    std::thread canceller([cancel] {
-        std::this_thread::sleep_for(milliseconds(300));
-        SetEvent(cancel);
-    });
-    start = Timer::now();
-    const win::DownloadResult cancelled = win::Download(
-        {.url = server.Url("silent"), .bound = milliseconds(10000), .cancel = cancel});
-    EXPECT_EQ(cancelled.error, win::DownloadError::Cancelled);
-    EXPECT_LT(Timer::now() - start, milliseconds(1500));
-    canceller.join();
-    CloseHandle(cancel);
-}
-
-TEST_F(DownloadTest, AnswersCutShortAreNoSuccess) {
-    server.Put(L"links.inf", std::string(1000, 'x'));
-    ASSERT_TRUE(server.Hostile());
-    for (const char* path : {"short/links.inf", "cut/links.inf"}) {
-        const win::DownloadResult got =
-            win::Download({.url = server.Url(path), .bound = milliseconds(4000)});
-        EXPECT_EQ(got.error, win::DownloadError::Incomplete) << path;
-        EXPECT_TRUE(got.body.empty());
-    }
-    EXPECT_TRUE(win::Download({.url = server.Url("file/links.inf")}).Succeeded());
 }
 
 // https through Schannel against a local server: refused while its certificate is no trusted

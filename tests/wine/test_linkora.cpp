@@ -154,22 +154,18 @@ TEST_F(LinkoraTest, CutOrEmptyAnswersKeepTheCopy) {
     Show();
     const std::string tree = Tree();
     ASSERT_EQ(CopyBytes(), kLinks);
-    struct Case {
-        const char* path;
-        const char* status;
-    };
-    const Case cases[] = {
+    const std::pair<const char*, const char*> cases[] = {
         {"cut/links.inf", "Connection error, using previous update"},
         {"short/links.inf", "Connection error, using previous update"},
         {"empty/links.inf", "Web server not found, using previous update"},
         {"portal/links.inf", "Web server not found, using previous update"},
     };
-    for (const Case& c : cases) {
-        linkora.URL = server.Url(c.path);
+    for (const auto& [path, status] : cases) {
+        linkora.URL = server.Url(path);
         Show();
-        EXPECT_EQ(Status(), c.status) << c.path;
-        EXPECT_EQ(Tree(), tree) << c.path;
-        EXPECT_EQ(CopyBytes(), kLinks) << c.path;
+        EXPECT_EQ(Status(), status) << path;
+        EXPECT_EQ(Tree(), tree) << path;
+        EXPECT_EQ(CopyBytes(), kLinks) << path;
     }
 }
 
