@@ -122,7 +122,7 @@ std::string TztNetDialog::CopyPath() const {
         }
     }
     if (!folder.empty() && folder.back() != '\\' && folder.back() != '/') folder += '\\';
-    return folder + linkora::LocalCopyName(settings_.url);
+    return folder + linkora::LocalCopyName(ReadAddress(settings_.url).text);
 }
 
 void TztNetDialog::LoadLinks() {
