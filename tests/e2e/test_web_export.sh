@@ -87,7 +87,7 @@ check "symbol with the euro sign as references" 2 \
   "$(grep -ac '^z&#322;&#8364;'$'\r''$' "$page" 2>/dev/null || true)"
 check "BEF's flag" 2 "$(grep -ac '^<img src="images/BEF.BMP">' "$page" 2>/dev/null || true)"
 check "bef's own picture" 2 "$(grep -ac '^<img src="images/bef_2.BMP">' "$page" 2>/dev/null || true)"
-check "one picture per code" "BEF.BMP bef_2.BMP" "$(ls "$out/images" 2>/dev/null | sort | xargs)"
+check "one picture per code" "BEF.BMP bef_2.BMP" "$(ls "$out/images" 2>/dev/null | LC_ALL=C sort | xargs)"
 check "pictures are bitmaps" BM "$(head -c 2 "$out/images/bef_2.BMP" 2>/dev/null)"
 check "two different pictures" yes \
   "$(cmp -s "$out/images/BEF.BMP" "$out/images/bef_2.BMP" && echo no || echo yes)"
@@ -111,7 +111,7 @@ save_as "$SAVE_PAGE_X" "$out/keep"
 wait_until 10 has_error_box || true
 check "the failed write is reported" yes "$(has_error_box && echo yes || echo no)"
 check "the old page is kept" "$(printf 'old page\r\n')" "$(cat "$out/keep.htm")"
-check "no file is left behind" "images keep.htm koers.htm koers.txt" "$(ls "$out" | sort | xargs)"
+check "no file is left behind" "images keep.htm koers.htm koers.txt" "$(ls "$out" | LC_ALL=C sort | xargs)"
 box=$(error_box || true)
 # The box may go before the key reaches it (the program ending it first); that is no failure.
 [ -n "$box" ] && { xdotool key --window "$box" Return 2>/dev/null || true; wait_until 10 eval '! has_error_box' || true; }
