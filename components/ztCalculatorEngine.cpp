@@ -300,9 +300,27 @@ bool CalcEngine::Accept() {
 void CalcEngine::Paste(std::string_view text, std::string_view currencySymbol) {
     const std::string cleaned = ReplaceAll(std::string(text), currencySymbol, "");
     const std::string_view number = Trim(cleaned);
-    std::optional<long double> value;
-    if (CharCount(number) <= std::max(TypingLimit() + 1, kLongestFormatted)) {
-        value = ParseAmount(number, seps_);
+    // Room for a thousands separator every three digits, as the program's amounts have them.
+    const int longest = std::max(TypingLimit() + 1, kLongestFormatted);
+    const int limit = longest + longest / 3 * CharCount(seps_.thousands);
+    auto read = [&](std::string_view candidate) -> std::optional<long double> {
+        candidate = Trim(candidate);
+        if (candidate.empty() || CharCount(candidate) > limit) return std::nullopt;
+        return ParseGroupedAmount(candidate, seps_);
+    };
+    // An amount copied from the result box may carry its currency's code or symbol (a word
+    // without digits) after the amount or before it.
+    auto noDigits = [](std::string_view word) {
+        return std::none_of(word.begin(), word.end(), [](char c) { return c >= '0' && c <= '9'; });
+    };
+    std::optional<long double> value = read(number);
+    const std::size_t first = number.find(' ');
+    const std::size_t last = number.rfind(' ');
+    if (!value && last != std::string_view::npos && noDigits(number.substr(last))) {
+        value = read(number.substr(0, last));
+    }
+    if (!value && first != std::string_view::npos && noDigits(number.substr(0, first))) {
+        value = read(number.substr(first + 1));
     }
     if (value) {
         SetDisplay(*value);

@@ -73,8 +73,9 @@ class CalcEngine {
 
     // OK: normalises the display and gives true; in the error state beeps and gives false.
     bool Accept();
-    // Shows pasted text: the currency symbol removed and blanks trimmed, read as a number;
-    // "0" when it is not one. The state does not change.
+    // Shows pasted text: the currency symbol removed and blanks trimmed, read as a number with
+    // or without the locale's thousands separators, and with or without a currency's code or
+    // symbol before or after it; "0" when it is not one. The state does not change.
     void Paste(std::string_view text, std::string_view currencySymbol);
 
     std::function<void(char32_t& key)> OnCalcKey;  // sees and may change every key first

@@ -11,7 +11,10 @@
 
 #include "util/ShellRequest.h"
 
-// Nothing for a link that is blank after trimming; the link itself goes untrimmed.
+// Nothing for a link that is blank after trimming, and for one the shell must not get: a web or
+// mail address with control characters (its blanks and quotes are percent-encoded), a path with
+// control characters or quotes. The link itself goes untrimmed; a path with blanks is quoted
+// for a viewer.
 std::optional<ShellRequest> LinkLabelRequest(std::string_view link, std::string_view viewer,
                                              std::string_view parameters);
 

@@ -118,7 +118,8 @@ std::optional<LRESULT> TztLinkLabel::WindowMessage(UINT msg, WPARAM wp, LPARAM l
         }
         case WM_KEYDOWN:
             if (wp == VK_RETURN || wp == VK_SPACE) {
-                Click();
+                // Once per press: a held key repeats its key-down, bit 30 marking the repeats.
+                if (!(lp & (LPARAM{1} << 30))) Click();
                 return 0;
             }
             return std::nullopt;

@@ -1,25 +1,15 @@
 #include "components/ztLinkora.h"
 
-#include <unordered_map>
+#include <array>
+#include <optional>
 
 #include "util/FileNames.h"
+#include "util/Text.h"
 #include "util/TextCodec.h"
 
 namespace linkora {
 
 namespace {
-
-char Lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
-    if (text.size() < prefix.size()) return false;
-    for (std::size_t i = 0; i < prefix.size(); ++i) {
-        if (Lower(text[i]) != prefix[i]) return false;
-    }
-    return true;
-}
 
 // Byte offset after `count` characters of UTF-8 text (or its end).
 std::size_t SkipChars(std::string_view text, std::size_t count) {
@@ -45,6 +35,40 @@ int PictureNumber(std::string_view digits, bool& ok) {
 // The longest names the reader looks for: "subitem99-99".
 constexpr std::size_t kLongestName = 12;
 
+// "7" as 7: 0 to 99 in decimal as the number prints, without leading zeros.
+std::optional<int> ReadNumber(std::string_view digits) {
+    if (digits.empty() || digits.size() > 2 || (digits.size() == 2 && digits[0] == '0')) {
+        return std::nullopt;
+    }
+    int n = 0;
+    for (const char c : digits) {
+        if (c < '0' || c > '9') return std::nullopt;
+        n = n * 10 + (c - '0');
+    }
+    return n;
+}
+
+// "item3" or "subitem3-0", in any case.
+struct NumberedName {
+    int group = 0;
+    int link = -1;  // -1 for a group's own name
+};
+std::optional<NumberedName> ReadName(std::string_view name) {
+    if (StartsWithNoCase(name, "item")) {
+        const std::optional<int> n = ReadNumber(name.substr(4));
+        if (!n) return std::nullopt;
+        return NumberedName{*n, -1};
+    }
+    if (!StartsWithNoCase(name, "subitem")) return std::nullopt;
+    name.remove_prefix(7);
+    const std::size_t dash = name.find('-');
+    if (dash == std::string_view::npos) return std::nullopt;
+    const std::optional<int> n = ReadNumber(name.substr(0, dash));
+    const std::optional<int> m = ReadNumber(name.substr(dash + 1));
+    if (!n || !m) return std::nullopt;
+    return NumberedName{*n, *m};
+}
+
 }  // namespace
 
 std::string_view Trim(std::string_view text) {
@@ -53,22 +77,12 @@ std::string_view Trim(std::string_view text) {
     return text;
 }
 
-std::vector<std::string> SplitLines(std::string_view bytes) {
-    const std::string text = LenientUtf8(bytes);
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\r' && text[i] != '\n') continue;
-        lines.emplace_back(text, start, i - start);
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        start = i + 1;
-    }
-    if (start < text.size()) lines.emplace_back(text, start);
-    return lines;
+std::string LinksText(std::string_view bytes) {
+    return LenientUtf8(bytes);
 }
 
-bool LooksLikeServerError(const std::vector<std::string>& lines) {
-    return !lines.empty() && lines.front().find("404") != std::string::npos;
+bool LooksLikeServerError(std::string_view text) {
+    return text.substr(0, text.find_first_of("\r\n")).find("404") != std::string_view::npos;
 }
 
 NodeText ReadNodeText(std::string_view value) {
@@ -86,34 +100,43 @@ NodeText ReadNodeText(std::string_view value) {
     return node;
 }
 
-std::vector<Group> ReadLinks(const std::vector<std::string>& lines) {
-    // Only the names of the two forms are kept; the first line of a name counts.
-    std::unordered_map<std::string, std::string_view> values;
-    for (const std::string& line : lines) {
+std::vector<Group> ReadLinks(std::string_view text) {
+    // The value of every name we read, by number; the first line of a name counts.
+    std::array<std::optional<std::string_view>, kMaxNumber + 1> items;
+    std::vector<std::optional<std::string_view>> subitems((kMaxNumber + 1) * (kMaxNumber + 1));
+    for (std::size_t start = 0; start < text.size();) {
+        std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) end = text.size();
+        const std::string_view line = text.substr(start, end - start);
+        start = end + 1;
+        if (end + 1 < text.size() && text[end] == '\r' && text[end + 1] == '\n') ++start;
         const std::size_t equals = line.find('=');
-        if (equals == std::string::npos || equals > kLongestName) continue;
-        std::string name = line.substr(0, equals);
-        for (char& c : name) c = Lower(c);
-        if (!name.starts_with("item") && !name.starts_with("subitem")) continue;
-        values.try_emplace(std::move(name), std::string_view(line).substr(equals + 1));
+        if (equals == std::string_view::npos || equals > kLongestName) continue;
+        const std::optional<NumberedName> name = ReadName(line.substr(0, equals));
+        if (!name) continue;
+        auto& slot =
+            name->link < 0
+                ? items[static_cast<std::size_t>(name->group)]
+                : subitems[static_cast<std::size_t>(name->group * (kMaxNumber + 1) + name->link)];
+        if (!slot) slot = line.substr(equals + 1);
     }
     std::vector<Group> groups;
     for (int n = 0; n <= kMaxNumber; ++n) {
-        const auto item = values.find("item" + std::to_string(n));
-        if (item == values.end()) continue;
-        const NodeText head = ReadNodeText(item->second);
+        const auto& item = items[static_cast<std::size_t>(n)];
+        if (!item) continue;
+        const NodeText head = ReadNodeText(*item);
         Group group{head.caption, head.picture, head.selectedPicture, {}};
         for (int m = 0; m <= kMaxNumber; ++m) {
-            const auto sub = values.find("subitem" + std::to_string(n) + "-" + std::to_string(m));
-            if (sub == values.end()) continue;
-            const std::string_view value = sub->second;
+            const auto& sub = subitems[static_cast<std::size_t>(n * (kMaxNumber + 1) + m)];
+            if (!sub) continue;
+            const std::string_view value = *sub;
             const std::size_t bar = value.find('|');
             if (bar == std::string_view::npos) continue;
-            const NodeText text = ReadNodeText(Trim(value.substr(0, bar)));
+            const NodeText link = ReadNodeText(Trim(value.substr(0, bar)));
             std::string_view address = value.substr(bar + 1);
             address = Trim(address.substr(0, SkipChars(address, kMaxAddress)));
             group.links.push_back(
-                {text.caption, text.picture, text.selectedPicture, std::string(address)});
+                {link.caption, link.picture, link.selectedPicture, std::string(address)});
         }
         groups.push_back(std::move(group));
     }
@@ -152,13 +175,6 @@ std::string RefusedText(TztLanguage language, std::string_view address) {
 bool MayOpen(std::string_view address) {
     return StartsWithNoCase(address, "http://") || StartsWithNoCase(address, "https://") ||
            StartsWithNoCase(address, "mailto:");
-}
-
-bool IsWebAddress(std::string_view url) {
-    for (std::size_t i = 0; i + 4 <= url.size(); ++i) {
-        if (StartsWithNoCase(url.substr(i), "http")) return true;
-    }
-    return false;
 }
 
 std::string LocalCopyName(std::string_view url) {

@@ -36,16 +36,17 @@ struct Group {
     bool operator==(const Group&) const = default;
 };
 
-// The file's bytes as lines (CR LF, LF or CR end a line), in UTF-8: bytes that are no UTF-8 are
-// taken as Windows-1252, the encoding such files were written in.
-std::vector<std::string> SplitLines(std::string_view bytes);
+// The file's bytes as text in UTF-8: bytes that are no UTF-8 are taken as Windows-1252, the
+// encoding such files were written in. CR LF, LF or CR end a line.
+std::string LinksText(std::string_view bytes);
 
 // The server sent an error page instead of the file: its first line holds "404".
-bool LooksLikeServerError(const std::vector<std::string>& lines);
+bool LooksLikeServerError(std::string_view text);
 
 // The groups in increasing number, each with its links in increasing number; links of a number
-// without a group are not read.
-std::vector<Group> ReadLinks(const std::vector<std::string>& lines);
+// without a group are not read. One pass over the text: time linear in it, and memory beyond
+// the result bounded by the 100 groups of 100 links that can be named.
+std::vector<Group> ReadLinks(std::string_view text);
 
 // The two picture numbers and the caption of a value: characters 1-2 and 3-4 are the numbers
 // (both 0 when either is not a decimal number), character 5 separates, the caption follows.
@@ -73,9 +74,6 @@ std::string RefusedText(TztLanguage language, std::string_view address);
 // An address from a links file is opened only when it is a web or mail address: the file came
 // from the network, and the shell would run a program or open a share just as readily.
 bool MayOpen(std::string_view address);
-// The links file is fetched from the web when its address holds "http" (any case); otherwise it
-// is read from the disk.
-bool IsWebAddress(std::string_view url);
 
 // The local copy's file name: the URL's last segment (after the last "/"; the first character is
 // never looked at), made safe so that it stays in its folder.

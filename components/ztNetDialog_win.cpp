@@ -5,6 +5,7 @@
 #include "win/Folders.h"
 #include "win/Shell.h"
 #include "win/Text.h"
+#include "util/WebAddress.h"
 
 namespace {
 
@@ -15,6 +16,9 @@ constexpr int kButtonStripHeight = 21;
 constexpr int kButtonSize = 19;
 constexpr int kTreeIndent = 24;
 const win::FontSpec kDialogFont{.face = "MS Sans Serif", .height = -10};  // 7.5 point
+
+// The fetch's outcome, posted by its thread.
+constexpr UINT kLinksFetched = WM_APP + 11;
 
 }  // namespace
 
@@ -32,6 +36,7 @@ bool TztNetDialog::CreateWindowHidden(win::Form* owner) {
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     CentreOnScreen();
     OnShow = [this] { FormShow(); };
+    OnClose = [this](win::CloseAction&) { StopLoading(); };
     return true;
 }
 
@@ -75,7 +80,12 @@ void TztNetDialog::CreateControls() {
     TreeViewDirect.OnMouseMove = [this](int x, int y) { TreeViewDirectMouseMove(x, y); };
 }
 
-std::optional<LRESULT> TztNetDialog::OnMessage(UINT msg, WPARAM, LPARAM lp) {
+std::optional<LRESULT> TztNetDialog::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == kLinksFetched) {
+        if (std::optional<win::DownloadResult> got = fetch_.Take(wp)) LinksArrived(*got);
+        return 0;
+    }
+    if (msg == WM_DESTROY) StopLoading();
     if (msg == WM_GETMINMAXINFO) {
         auto* info = reinterpret_cast<MINMAXINFO*>(lp);
         info->ptMinTrackSize = {kWindowWidth, kWindowHeight};
@@ -112,68 +122,68 @@ std::string TztNetDialog::CopyPath() const {
         }
     }
     if (!folder.empty() && folder.back() != '\\' && folder.back() != '/') folder += '\\';
-    return folder + linkora::LocalCopyName(settings_.url);
+    return folder + linkora::LocalCopyName(ReadAddress(settings_.url).text);
 }
 
 void TztNetDialog::LoadLinks() {
-    using linkora::StatusPart;
+    StopLoading();
     addresses_.clear();
-    lines_.clear();
+    text_.clear();
     TreeViewDirect.Clear();
     selectedAddress_.clear();
+    const Address address = ReadAddress(settings_.url);
+    loading_ = {.fromWeb = address.web, .hadCopy = false, .copy = CopyPath()};
+    loading_.hadCopy = win::FileExists(loading_.copy);
+    StatusBar.SetText(address.web ? linkora::ConnectingText(settings_.language, address.text) : "");
+    SpeedbuttonUpdate.SetEnabled(false);
+    if (!fetch_.Start(Handle(), kLinksFetched,
+                      {.url = address.text, .bound = settings_.fetchBound})) {
+        LinksArrived({});
+    }
+}
 
-    const std::string& url = settings_.url;
+void TztNetDialog::StopLoading() {
+    fetch_.Cancel();
+    if (SpeedbuttonUpdate.Exists()) SpeedbuttonUpdate.SetEnabled(true);
+}
+
+void TztNetDialog::LinksArrived(const win::DownloadResult& got) {
+    using linkora::StatusPart;
+    SpeedbuttonUpdate.SetEnabled(true);
+    StatusBar.SetText("");
     const TztLanguage language = settings_.language;
-    const std::string copy = CopyPath();
-    const bool hadCopy = win::FileExists(copy);
-    auto readCopy = [&copy] {
-        return linkora::SplitLines(win::ReadWholeFile(copy, win::kDownloadMaxBytes).value_or(""));
+    auto readCopy = [this] {
+        return linkora::LinksText(
+            win::ReadWholeFile(loading_.copy, win::kDownloadMaxBytes).value_or(""));
     };
-    const bool fromWeb = linkora::IsWebAddress(url);
-    win::DownloadResult fetched;
-    {
-        win::WaitCursor hourglass;
-        if (fromWeb) {
-            StatusBar.SetText(linkora::ConnectingText(language, url));
-            ::UpdateWindow(StatusBar.Handle());  // seen before the wait starts
-            fetched =
-                win::Download({.url = url, .bound = settings_.fetchBound, .hourglass = false});
+    auto fallBack = [&](StatusPart why) {
+        if (!loading_.hadCopy) {
+            text_.clear();
+            StatusBar.SetText(linkora::StatusText(language, why, StatusPart::Aborted));
+            return false;
         }
-        StatusBar.SetText("");
-    }
-    if (!fromWeb) {
-        lines_ = linkora::SplitLines(win::ReadWholeFile(url, win::kDownloadMaxBytes).value_or(""));
-    } else if (fetched) {
-        lines_ = linkora::SplitLines(fetched.body);
+        text_ = readCopy();
+        StatusBar.SetText(linkora::StatusText(language, why, StatusPart::UsingPrevious));
+        return true;
+    };
+    if (loading_.fromWeb && !got) {
+        if (!fallBack(StatusPart::ConnectionError)) return;
     } else {
-        if (!hadCopy) {
-            StatusBar.SetText(
-                linkora::StatusText(language, StatusPart::ConnectionError, StatusPart::Aborted));
-            return;
-        }
-        lines_ = readCopy();
-        StatusBar.SetText(
-            linkora::StatusText(language, StatusPart::ConnectionError, StatusPart::UsingPrevious));
+        text_ = linkora::LinksText(got.body);
     }
-    if (linkora::LooksLikeServerError(lines_)) {
-        if (!hadCopy) {
-            lines_.clear();
-            StatusBar.SetText(
-                linkora::StatusText(language, StatusPart::ServerNotFound, StatusPart::Aborted));
-            return;
-        }
-        lines_ = readCopy();
-        StatusBar.SetText(
-            linkora::StatusText(language, StatusPart::ServerNotFound, StatusPart::UsingPrevious));
-    } else if (fromWeb && fetched) {
-        // Only a good file replaces the copy that the next failure falls back on.
-        win::ReplaceWholeFile(copy, fetched.body);
+    const bool fresh = loading_.fromWeb && got;
+    // An error page, an empty answer or a login page of a public network is no links file:
+    // only a file with a group replaces the copy that the next failure falls back on.
+    if (linkora::LooksLikeServerError(text_) || (fresh && linkora::ReadLinks(text_).empty())) {
+        if (!fallBack(StatusPart::ServerNotFound)) return;
+    } else if (fresh) {
+        win::ReplaceWholeFile(loading_.copy, got.body);
     }
     BuildTree();
 }
 
 void TztNetDialog::BuildTree() {
-    for (const linkora::Group& group : linkora::ReadLinks(lines_)) {
+    for (const linkora::Group& group : linkora::ReadLinks(text_)) {
         const win::TreeNode head =
             TreeViewDirect.Add(nullptr, group.caption, group.picture, group.selectedPicture, -1);
         for (const linkora::Link& link : group.links) {
@@ -206,11 +216,13 @@ void TztNetDialog::FollowLink(win::TreeNode node) {
     selectedAddress_ = *address;
     // The owner hears of the choice before the shell opens it.
     if (settings_.notifyTarget) ::SendMessageW(settings_.notifyTarget, kLinkSelectedMessage, 0, 0);
-    if (!linkora::MayOpen(selectedAddress_)) {
+    const std::optional<std::string> safe =
+        linkora::MayOpen(selectedAddress_) ? ShellSafeAddress(selectedAddress_) : std::nullopt;
+    if (!safe) {
         StatusBar.SetText(linkora::RefusedText(settings_.language, selectedAddress_));
         return;
     }
-    win::ShellOpen(Handle(), {.verb = "open", .file = selectedAddress_, .show = ShowKind::Show});
+    win::ShellOpen(Handle(), {.verb = "open", .file = *safe, .show = ShowKind::Show});
 }
 
 void TztNetDialog::TreeViewDirectMouseMove(int x, int y) {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "util/zt_Misc.h"
-#include "win/Download.h"
+#include "win/BackgroundFetch.h"
 #include "win/Form.h"
 #include "win/ImageList.h"
 #include "win/Panel.h"
@@ -38,9 +38,11 @@ class TztNetDialog : public win::Form {
     // The information button shows the text; it is hidden while the text is blank.
     void SetInformation(std::string_view text);
 
-    // Fetches (or reads) the links file and shows its links; the status line tells what
-    // happened when it did not go well.
+    // Fetches (or reads) the links file off the window's thread and shows its links when it
+    // is in; the status line tells what happened when it did not go well. Hiding or destroying
+    // the window cancels the fetch.
     void LoadLinks();
+    bool Loading() const { return fetch_.Running(); }
     // The address of the link being followed, for the component's notification.
     const std::string& SelectedAddress() const { return selectedAddress_; }
     // Where the local copy of the current links file lives.
@@ -58,6 +60,8 @@ class TztNetDialog : public win::Form {
 
   private:
     void FormShow();
+    void StopLoading();
+    void LinksArrived(const win::DownloadResult& got);
     void SpeedbuttonUpdateClick() { LoadLinks(); }
     void SpeedButtonInfoClick();
     bool TreeViewDirectClick(win::TreeNode node);
@@ -69,7 +73,14 @@ class TztNetDialog : public win::Form {
     win::ImageList ImageList1;
     NetDialogSettings settings_;
     std::string information_;
-    std::vector<std::string> lines_;      // the links file as last read
+    std::string text_;                    // the links file as last read
     std::vector<std::string> addresses_;  // a link node holds its index here
     std::string selectedAddress_;
+    win::BackgroundFetch fetch_;
+    // What LoadLinks saw before the fetch started.
+    struct LoadState {
+        bool fromWeb = false;
+        bool hadCopy = false;
+        std::string copy;
+    } loading_;
 };

@@ -188,6 +188,35 @@ std::optional<long double> ParseAmount(std::string_view text, const Separators& 
     return DecimalToExtended(negative, digits, exponent - fractionDigits);
 }
 
+std::optional<long double> ParseGroupedAmount(std::string_view text, const Separators& seps) {
+    if (std::optional<long double> plain = ParseAmount(text, seps)) return plain;
+    const std::string_view mark = seps.thousands;
+    if (mark.empty() || mark == seps.decimal || text.find(mark) == std::string_view::npos) {
+        return std::nullopt;
+    }
+    // The integer digits end at the decimal separator or the exponent.
+    std::size_t end = seps.decimal.empty() ? text.size() : text.find(seps.decimal);
+    end = std::min({end, text.find('e'), text.find('E'), text.size()});
+    std::string ungrouped;
+    std::size_t group = 0;  // digits since the last mark
+    bool marked = false;    // a mark has been seen
+    for (std::size_t at = 0; at < end;) {
+        if (text.substr(at, mark.size()) == mark) {
+            // A mark follows one to three digits, or a whole group of three.
+            if (group == 0 || group > 3 || (marked && group != 3)) return std::nullopt;
+            marked = true;
+            group = 0;
+            at += mark.size();
+            continue;
+        }
+        if (IsDigit(text[at])) ++group;
+        ungrouped += text[at++];
+    }
+    if (group != 3) return std::nullopt;
+    ungrouped += text.substr(end);
+    return ParseAmount(ungrouped, seps);
+}
+
 std::optional<SeparatorFix> ReplaceForeignSeparator(std::string_view text, int caret,
                                                     const Separators& seps) {
     char foreign = 0;

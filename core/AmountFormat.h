@@ -28,6 +28,11 @@ std::string FormatGeneral(long double value, const Separators& seps, int signifi
 // at most one decimal separator, an optional exponent. Anything else gives nothing.
 std::optional<long double> ParseAmount(std::string_view text, const Separators& seps);
 
+// Reads a number as the amount mask writes it: like ParseAmount, and also with the locale's
+// thousands separator between the integer digits, in groups of three after the first ("1.234,5"
+// in a comma locale, "-12,345,678.9" in a point locale). Misplaced separators give nothing.
+std::optional<long double> ParseGroupedAmount(std::string_view text, const Separators& seps);
+
 // The amount box's separator replacement: in a comma locale the first "." becomes ",", in a
 // point locale the first "," becomes "."; other locales never change. Nothing when the text
 // stays as it is. The caret stays where it was.

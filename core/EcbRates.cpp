@@ -11,6 +11,11 @@ namespace {
 
 // Deeper nesting is no rates file; the bound keeps the element stack small.
 constexpr std::size_t kMaxDepth = 64;
+// The bank's elements carry one to three attributes (the envelope its namespaces): an element
+// with more is no rates file, and refusing it keeps reading linear in the file's size.
+constexpr std::size_t kMaxAttributes = 16;
+// The bank lists some thirty currencies a day.
+constexpr std::size_t kMaxRatesPerDay = 1000;
 // A rate longer than this is no rate the bank publishes.
 constexpr std::size_t kMaxRateText = 64;
 
@@ -89,7 +94,7 @@ class Scanner {
                 tag.selfClosing = true;
                 return true;
             }
-            if (tag.closing || !spaced) return false;
+            if (tag.closing || !spaced || tag.attributes.size() >= kMaxAttributes) return false;
             Attribute attribute;
             if (!ReadAttribute(attribute)) return false;
             for (const Attribute& seen : tag.attributes) {
@@ -266,8 +271,10 @@ std::optional<EcbRates> ReadEcbRates(std::string_view bytes) {
     Scanner scanner(bytes);
     std::vector<std::string_view> open;  // the elements not yet closed, outermost first
     bool rootSeen = false;
-    std::vector<Day> days;
-    std::vector<std::size_t> openDays;  // indexes into days, innermost last
+    // Only the days still open and the latest closed one are kept: a history file of years
+    // needs no more memory than one day.
+    std::vector<Day> openDays;  // innermost last
+    std::optional<Day> latest;
     while (!scanner.AtEnd()) {
         bool onlySpace = true;
         scanner.SkipText(onlySpace);
@@ -281,7 +288,12 @@ std::optional<EcbRates> ReadEcbRates(std::string_view bytes) {
         if (tag.closing) {
             if (open.empty() || open.back() != tag.name) return std::nullopt;
             open.pop_back();
-            if (!openDays.empty() && days[openDays.back()].depth == open.size()) {
+            if (!openDays.empty() && openDays.back().depth == open.size()) {
+                Day& day = openDays.back();
+                // ISO dates compare as text.
+                if (!day.rates.empty() && (!latest || day.date > latest->date)) {
+                    latest = std::move(day);
+                }
                 openDays.pop_back();
             }
             continue;
@@ -297,8 +309,8 @@ std::optional<EcbRates> ReadEcbRates(std::string_view bytes) {
             const std::string_view* rate = Find(tag, "rate");
             if (time) {
                 if (!ParseIsoDate(*time)) return std::nullopt;
-                days.push_back({std::string(*time), open.size(), {}});
-                if (!tag.selfClosing) openDays.push_back(days.size() - 1);
+                // A day without rates (self-closing) names no rates to take.
+                if (!tag.selfClosing) openDays.push_back({std::string(*time), open.size(), {}});
             }
             if (currency || rate) {
                 if (!currency || !rate) return std::nullopt;
@@ -306,7 +318,9 @@ std::optional<EcbRates> ReadEcbRates(std::string_view bytes) {
                 if (!value) return std::nullopt;
                 // A rate outside any day has no date to go with: it is not taken.
                 if (!openDays.empty()) {
-                    days[openDays.back()].rates.push_back({std::string(*currency), *value});
+                    std::vector<EcbRate>& rates = openDays.back().rates;
+                    if (rates.size() >= kMaxRatesPerDay) return std::nullopt;
+                    rates.push_back({std::string(*currency), *value});
                 }
             }
         }
@@ -316,14 +330,8 @@ std::optional<EcbRates> ReadEcbRates(std::string_view bytes) {
         }
     }
     // Cut off before the envelope closed, or no envelope at all.
-    if (!rootSeen || !open.empty()) return std::nullopt;
-    const Day* latest = nullptr;
-    for (const Day& day : days) {
-        // ISO dates compare as text.
-        if (!day.rates.empty() && (!latest || day.date > latest->date)) latest = &day;
-    }
-    if (!latest) return std::nullopt;
-    return EcbRates{latest->date, latest->rates};
+    if (!rootSeen || !open.empty() || !latest) return std::nullopt;
+    return EcbRates{latest->date, std::move(latest->rates)};
 }
 
 namespace {
@@ -354,13 +362,29 @@ std::vector<RateUpdate> EcbRateUpdates(const RecRec& rec, const EcbRates& file) 
     return updates;
 }
 
-bool IsWebAddress(std::string_view address) {
-    address = Trimmed(address);
-    if (address.size() < 4) return false;
-    for (std::size_t i = 0; i < 4; ++i) {
-        char c = address[i];
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        if (c != "http"[i]) return false;
-    }
-    return true;
+namespace {
+
+// Days since 1970-01-01 of a day of the proleptic Gregorian calendar.
+long long DaysSinceEpoch(CalendarDay d) {
+    const long long y = d.year - (d.month <= 2 ? 1 : 0);
+    const long long era = (y >= 0 ? y : y - 399) / 400;
+    const long long yearOfEra = y - era * 400;
+    const long long dayOfYear = (153 * (d.month + (d.month > 2 ? -3 : 9)) + 2) / 5 + d.day - 1;
+    const long long dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    return era * 146097 + dayOfEra - 719468;
+}
+
+bool IsWeekend(long long days) {
+    const long long weekday = ((days % 7) + 7 + 4) % 7;  // 1970-01-01 was a Thursday; 0 Sunday
+    return weekday == 0 || weekday == 6;
+}
+
+}  // namespace
+
+bool RatesAreStale(std::string_view day, CalendarDay today) {
+    const std::optional<CalendarDay> rates = ParseIsoDate(day);
+    if (!rates) return true;
+    long long lastWorkingDay = DaysSinceEpoch(today) - 1;
+    while (IsWeekend(lastWorkingDay)) --lastWorkingDay;
+    return DaysSinceEpoch(*rates) < lastWorkingDay;
 }

@@ -43,5 +43,6 @@ struct CalendarDay {
 // common year).
 std::optional<CalendarDay> ParseIsoDate(std::string_view text);
 
-// Whether the rates address is a web address; anything else is a local file's path.
-bool IsWebAddress(std::string_view address);
+// Whether rates of that day ("YYYY-MM-DD", empty when typed) are older than a working day on
+// `today`: older than the last working day before it, Saturdays and Sundays not counting.
+bool RatesAreStale(std::string_view day, CalendarDay today);

@@ -65,5 +65,7 @@ struct RecRec {
     std::string EigenMunt2, EigenMunteenheid2, EigenSymbool2, EigenBitmap2;
     std::string KoersenURL = kEcbDailyAddress;  // where the reference rates are fetched from
     std::string KoersDatum;  // "YYYY-MM-DD" of the fetched rates, empty when they were typed
+    bool KoersenBijStart =
+        false;  // fetch the rates at start when they are older than a working day
     bool operator==(const RecRec&) const = default;
 };

@@ -111,6 +111,7 @@ std::vector<SettingsGroup> RecordGroups(RecRec& rec, int defaultLanguage) {
              {"KleurEuropa", ColourSetting{&rec.KleurEuropa, MakeColour(0x80, 0, 0x80)}},
              {"KleurWereld", ColourSetting{&rec.KleurWereld, MakeColour(0, 0, 0)}},
              {"KoersenURL", TextSetting{&rec.KoersenURL, kEcbDailyAddress}},
+             {"KoersenBijStart", BoolSetting{&rec.KoersenBijStart, false}},
              {"Versie", FixedText{kVersionText}},
          }});
 

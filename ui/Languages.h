@@ -32,7 +32,8 @@ struct PrintListTexts {
     const char* saveAsText;
     const char* saveAsWebpage;
     const char* saveTitle;
-    const char* writeError;  // followed by the file's path
+    const char* writeError;     // followed by the file's path
+    const char* readOnlyError;  // the same, for a read-only file
     const char* clipboardError;
     const char* removeAllQuestion;  // asked before every row goes
 };
@@ -77,6 +78,9 @@ struct OptionsTexts {
     const char* ecbRatesOf;    // followed by the rates' day in the user's short date format
     const char* ecbNoConnection;
     const char* ecbNotUnderstood;
+    const char* ecbFetching;  // while the fetch runs
+    const char* ecbKept;      // after the day, before the codes of the rates the file lacks
+    const char* ecbAtStart;   // CheckBox_KoersenBijStart
 };
 
 const OptionsTexts& OptionTexts(int language);

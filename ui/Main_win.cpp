@@ -17,6 +17,7 @@ namespace {
 
 // Private window messages.
 constexpr UINT kClipboardFlagMessage = WM_APP + 3;
+constexpr UINT kFirstShownMessage = WM_APP + 4;
 // Formats by which password managers and the like mark content as not for clipboard monitors.
 constexpr const char* kExcludedFormats[] = {"ExcludeClipboardContentFromMonitorProcessing",
                                             "Clipboard Viewer Ignore"};
@@ -80,6 +81,7 @@ void TForm_Main::FormShow() {
         started_ = true;
         // Before the window is first painted; into the tray with SysteemLade (see WM_SIZE).
         if (Rec.Minimalizeren) ShowWindow(Handle(), SW_MINIMIZE);
+        PostMessageW(Handle(), kFirstShownMessage, 0, 0);
     }
 }
 
@@ -119,6 +121,9 @@ std::optional<LRESULT> TForm_Main::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
             break;
         case kClipboardFlagMessage:
             SetClipboardNumber(ClipboardWatch::IsNumber(ReadClipboardNotice(), env_.separators));
+            return 0;
+        case kFirstShownMessage:
+            if (AfterFirstShow) AfterFirstShow();
             return 0;
     }
     if (msg == ActivateMessage()) {
@@ -210,6 +215,14 @@ void TForm_Main::ShowSlot(win::Label& label, win::Image& image, int slot, bool c
     label.SetTextColour(SlotColour(Rec, slot));
     if (clearFirst) image.Clear();
     image.SetPicture(SlotPicture(slot));
+}
+
+// After a dialog: the current currencies and the result as the settings now have them. Closing
+// a dialog is no conversion of the user's: nothing is recorded.
+void TForm_Main::ShowCurrentCurrencies() {
+    ShowSlot(Label_Van, Image_Van, Rec.VanMunt, true);
+    ShowSlot(Label_Naar, Image_Naar, Rec.NaarMunt, true);
+    Convert(false);
 }
 
 void TForm_Main::Convert(bool record) {
@@ -429,18 +442,19 @@ void TForm_Main::ToolButton_OptionsClick() {
         const RedrawSuspension suspended(Handle());
         // A current currency no longer offered gives way to the first one offered. Row 1 still
         // carries the slot of the old list, which may be the one just taken off.
-        if (!Rec.Geselecteerd[Rec.VanMunt] && FirstOfferedSlot(Rec) != 0) {
-            SpeedButton_Van[0].Tag = FirstOfferedSlot(Rec);
-            SpeedButton_Van[0].SetDown(true);
-            SpeedButton_Van1Click(&SpeedButton_Van[0]);
+        if (const int first = FirstOfferedSlot(Rec); first != 0) {
+            if (!Rec.Geselecteerd[Rec.VanMunt]) {
+                SpeedButton_Van[0].Tag = first;
+                SpeedButton_Van[0].SetDown(true);
+                Rec.VanMunt = static_cast<std::uint8_t>(first);
+            }
+            if (!Rec.Geselecteerd[Rec.NaarMunt]) {
+                SpeedButton_Naar[0].Tag = first;
+                SpeedButton_Naar[0].SetDown(true);
+                Rec.NaarMunt = static_cast<std::uint8_t>(first);
+            }
         }
-        if (!Rec.Geselecteerd[Rec.NaarMunt] && FirstOfferedSlot(Rec) != 0) {
-            SpeedButton_Naar[0].Tag = FirstOfferedSlot(Rec);
-            SpeedButton_Naar[0].SetDown(true);
-            SpeedButton_Naar1Click(&SpeedButton_Naar[0]);
-        }
-        SpeedButton_Van1Click(nullptr);
-        SpeedButton_Naar1Click(nullptr);
+        ShowCurrentCurrencies();
         ApplyLayout();
         Label_Van.SetTextColour(SlotColour(Rec, Rec.VanMunt));
         Label_Naar.SetTextColour(SlotColour(Rec, Rec.NaarMunt));
@@ -456,10 +470,8 @@ void TForm_Main::ToolButton_OptionsClick() {
 
 void TForm_Main::ToolButton_InfoClick() {
     ShowAboutBox(this, Rec.Taal);
-    // Both currency clicks record the current conversion again, out of sight until the end.
     const RedrawSuspension suspended(Handle());
-    SpeedButton_Van1Click(nullptr);
-    SpeedButton_Naar1Click(nullptr);
+    ShowCurrentCurrencies();
 }
 
 void TForm_Main::Menu_ST_InfoClick() {

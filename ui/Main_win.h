@@ -66,6 +66,8 @@ class TForm_Main : public win::Form {
     std::function<void()> ApplyLanguage;
     // Shows the options dialog modally.
     std::function<void()> ShowOptions;
+    // Runs once, from the message loop, after the window has first shown (the rates at start).
+    std::function<void()> AfterFirstShow;
 
     bool ListView() const { return listView_; }
     bool StayOnTopFlag() const { return stayOnTop_; }
@@ -148,6 +150,7 @@ class TForm_Main : public win::Form {
     void CreateCurrencyRows();
     void CreateMenus();
     void ShowSlot(win::Label& label, win::Image& image, int slot, bool clearFirst);
+    void ShowCurrentCurrencies();
     void OwnPictureChanged(int slot);
     void SetPasteEnabled(bool enabled);
     void MoveFocusToResult();

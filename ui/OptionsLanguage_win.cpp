@@ -71,6 +71,7 @@ void TForm_Opties::ApplyOptionTexts() {
         {&Label_Decimalen2, t.decimalen},
         {&SpeedButtonEigenMunten, t.eigenMunten},
         {&Button_ECB, t.ecbButton},
+        {&CheckBox_KoersenBijStart, t.ecbAtStart},
     };
     for (auto [control, text] : captions) SetText(*control, text);
     ShowEcbLine();

@@ -1,5 +1,6 @@
 #include "ui/OptionsLogic.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/CurrencyTable.h"
@@ -92,6 +93,10 @@ EcbOutcome TakeEcbRates(RecRec& rec, const std::optional<std::string>& bytes) {
         rec.Koers[update.slot] = update.rate;
         outcome.slots.push_back(update.slot);
     }
+    for (int slot : {13, 14, 15, 17, 18, 19, 20}) {
+        if (std::find(outcome.slots.begin(), outcome.slots.end(), slot) == outcome.slots.end())
+            outcome.kept.push_back(rec.Munteenheid[slot]);
+    }
     rec.KoersDatum = file->date;
     return outcome;
 }
@@ -101,9 +106,12 @@ bool TypedRateClearsDay(int slot, long double before, long double after) {
     return floating && static_cast<double>(before) != static_cast<double>(after);
 }
 
-std::string EcbLineText(EcbState state, std::string_view shortDate, int language) {
+std::string EcbLineText(EcbState state, std::string_view shortDate, int language,
+                        const std::vector<std::string>& kept) {
     const OptionsTexts& t = OptionTexts(language);
     switch (state) {
+        case EcbState::Fetching:
+            return t.ecbFetching;
         case EcbState::NoConnection:
             return t.ecbNoConnection;
         case EcbState::NotUnderstood:
@@ -111,5 +119,8 @@ std::string EcbLineText(EcbState state, std::string_view shortDate, int language
         case EcbState::Day:
             break;
     }
-    return shortDate.empty() ? std::string() : t.ecbRatesOf + std::string(shortDate);
+    if (shortDate.empty()) return {};
+    std::string line = t.ecbRatesOf + std::string(shortDate);
+    for (std::size_t i = 0; i < kept.size(); ++i) line += (i == 0 ? t.ecbKept : ", ") + kept[i];
+    return line;
 }

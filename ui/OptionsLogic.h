@@ -47,11 +47,13 @@ int ArrowLeft(bool tray);  // Image_Pijl's left
 
 // The bank's reference rates, fetched by the button on the variable-currency page: what the
 // fetched bytes (nothing when the fetch failed) do to the record. All or nothing: on any
-// failure the rates and their day stay as they were.
-enum class EcbState { Day, NoConnection, NotUnderstood };
+// failure the rates and their day stay as they were; a file that lacks some of the floating
+// currencies updates those it has.
+enum class EcbState { Day, Fetching, NoConnection, NotUnderstood };
 struct EcbOutcome {
     EcbState state = EcbState::Day;
-    std::vector<int> slots;  // the slots that got a rate, in slot order
+    std::vector<int> slots;         // the slots that got a rate, in slot order
+    std::vector<std::string> kept;  // codes of the floating currencies the file lacks
 };
 EcbOutcome TakeEcbRates(RecRec& rec, const std::optional<std::string>& bytes);
 
@@ -60,5 +62,7 @@ EcbOutcome TakeEcbRates(RecRec& rec, const std::optional<std::string>& bytes);
 bool TypedRateClearsDay(int slot, long double before, long double after);
 
 // The line under the button: where the rates come from and of which day (shortDate, in the
-// user's format, empty when the rates were typed), or what went wrong.
-std::string EcbLineText(EcbState state, std::string_view shortDate, int language);
+// user's format, empty when the rates were typed) and which currencies kept their rate, that a
+// fetch runs, or what went wrong.
+std::string EcbLineText(EcbState state, std::string_view shortDate, int language,
+                        const std::vector<std::string>& kept = {});

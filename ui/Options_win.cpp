@@ -6,8 +6,6 @@
 #include "core/CurrencyTable.h"
 #include "core/EcbRates.h"
 #include "ui/Languages.h"
-#include "win/Download.h"
-#include "win/Folders.h"
 #include "win/Locale.h"
 
 namespace {
@@ -15,14 +13,13 @@ namespace {
 constexpr int kClientWidth = 402;
 constexpr int kClientHeight = 472;
 
-std::optional<std::string> FetchRatesFile(const std::string& address) {
-    if (IsWebAddress(address)) {
-        win::DownloadResult got = win::Download({.url = address});
-        if (!got) return std::nullopt;
-        return std::move(got.body);
-    }
-    const win::WaitCursor hourglass;
-    return win::ReadWholeFile(address, win::kDownloadMaxBytes);
+// The rates fetch's outcome, posted by its thread.
+constexpr UINT kRatesFetched = WM_APP + 12;
+
+CalendarDay Today() {
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    return {now.wYear, now.wMonth, now.wDay};
 }
 
 }  // namespace
@@ -30,7 +27,6 @@ std::optional<std::string> FetchRatesFile(const std::string& address) {
 TForm_Opties::TForm_Opties(TForm_Main& main, TForm_PrintList* printList)
     : main_(main), printList_(printList) {
     Beep = [] { MessageBeep(0); };
-    FetchRates = FetchRatesFile;
 }
 
 TForm_Opties::~TForm_Opties() {
@@ -50,6 +46,15 @@ void TForm_Opties::OnCommand(int id) {
     if (id == IDCANCEL) Close();
 }
 
+std::optional<LRESULT> TForm_Opties::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == kRatesFetched) {
+        if (std::optional<win::DownloadResult> got = fetch_.Take(wp)) RatesFetched(*got);
+        return 0;
+    }
+    if (msg == WM_DESTROY) fetch_.Cancel();  // no thread outlives the window
+    return Form::OnMessage(msg, wp, lp);
+}
+
 // ---- showing and closing
 
 void TForm_Opties::FormShow() {
@@ -64,14 +69,17 @@ void TForm_Opties::FormShow() {
     FillCurrencyRows();
     FillGeneral();
     FillResults();
-    // A failure is news of one showing only.
-    ecbState_ = EcbState::Day;
+    // A failure is news of one showing only; one at start waited for this showing.
+    ecbState_ = fetch_.Running() ? EcbState::Fetching : startFailure_.value_or(EcbState::Day);
+    startFailure_.reset();
     ShowEcbLine();
 }
 
 void TForm_Opties::FormClose() {
     // A rate typed without leaving its box still counts.
     CheckRateEdit(ActiveControl());
+    // Closing gives the fetch up: nothing it would bring changes anything.
+    StopRatesFetch();
 }
 
 void TForm_Opties::PageCreated(win::TabSheet& page) {
@@ -308,28 +316,65 @@ void TForm_Opties::SpeedButtonEigenMuntenClick() {
 }
 
 void TForm_Opties::Button_ECBClick() {
+    StartRatesFetch();
+}
+
+void TForm_Opties::CheckBox_KoersenBijStartClick() {
+    main_.Rec.KoersenBijStart = CheckBox_KoersenBijStart.Checked();
+}
+
+void TForm_Opties::FetchRatesAtStart() {
+    const RecRec& rec = main_.Rec;
+    if (rec.KoersenBijStart && RatesAreStale(rec.KoersDatum, Today())) StartRatesFetch();
+}
+
+bool TForm_Opties::StartRatesFetch() {
+    if (fetch_.Running()) return false;
+    if (!fetch_.Start(Handle(), kRatesFetched,
+                      {.url = main_.Rec.KoersenURL, .bound = FetchBound})) {
+        RatesFetched({});
+        return false;
+    }
+    ecbState_ = EcbState::Fetching;
+    ShowEcbLine();
+    return true;
+}
+
+void TForm_Opties::RatesFetched(const win::DownloadResult& got) {
     RecRec& rec = main_.Rec;
     // Nothing is taken before the whole file is in and understood.
     const EcbOutcome outcome =
-        TakeEcbRates(rec, FetchRates ? FetchRates(rec.KoersenURL) : std::nullopt);
+        TakeEcbRates(rec, got ? std::optional<std::string>(got.body) : std::nullopt);
     for (int slot : outcome.slots) {
         if (auto* box = RowControl<win::Edit>("Edit_Koers", slot)) {
             box->SetText(FormatGeneral(rec.Koers[slot], main_.Seps()));
         }
     }
     ecbState_ = outcome.state;
+    if (outcome.state == EcbState::Day) ecbKept_ = outcome.kept;
+    // In the background at start a failure waits for the dialog to show.
+    if (!Visible() && outcome.state != EcbState::Day) startFailure_ = outcome.state;
+    ShowEcbLine();
+}
+
+void TForm_Opties::StopRatesFetch() {
+    if (!fetch_.Running()) return;
+    fetch_.Cancel();
+    ecbState_ = EcbState::Day;
     ShowEcbLine();
 }
 
 void TForm_Opties::ShowEcbLine() {
     if (!Label_ECB.Exists()) return;
     const RecRec& rec = main_.Rec;
+    Button_ECB.SetEnabled(!fetch_.Running());
+    CheckBox_KoersenBijStart.SetChecked(rec.KoersenBijStart);
     std::string day;
     if (const std::optional<CalendarDay> d = ParseIsoDate(rec.KoersDatum)) {
         day = win::FormatShortDate(d->year, d->month, d->day);
         if (day.empty()) day = rec.KoersDatum;
     }
-    const std::string text = EcbLineText(ecbState_, day, rec.Taal);
+    const std::string text = EcbLineText(ecbState_, day, rec.Taal, ecbKept_);
     if (Label_ECB.Text() != text) Label_ECB.SetText(text);
 }
 

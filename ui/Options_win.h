@@ -21,6 +21,7 @@
 #include "win/Panel.h"
 #include "win/RadioButton.h"
 #include "win/RadioGroup.h"
+#include "win/BackgroundFetch.h"
 #include "win/SpeedButton.h"
 #include "win/SpinEdit.h"
 
@@ -59,17 +60,21 @@ class TForm_Opties : public win::Form {
     void PageControl1Change();
     void SpeedButtonEigenMuntenClick();
     void Button_ECBClick();
+    void CheckBox_KoersenBijStartClick();
     void BitBtn_OKClick();
+
+    // Fetches the bank's rates in the background, once, when the user asked for that and the
+    // rates are older than a working day; called when the main window has first shown. A
+    // failure is told only by the line, the next time the dialog shows.
+    void FetchRatesAtStart();
+    bool FetchingRates() const { return fetch_.Running(); }
+    // How long a fetch of the rates may take, from the click to the line that tells.
+    std::chrono::milliseconds FetchBound = win::kDownloadBound;
 
     // The default message beep of a rejected rate; tests count it instead.
     std::function<void()> Beep;
     // Shows the own-currencies dialog modally.
     std::function<void()> ShowOwnCurrencies;
-    // Fetches the reference-rates file from its address (Rec.KoersenURL): a web address within
-    // the download's bound, anything else as a local file. Nothing when it cannot be had.
-    // Tests hand in their own bytes.
-    std::function<std::optional<std::string>(const std::string& address)> FetchRates;
-    // Hands the interface language to the main window's calculator (ztCalculator1), once the
 
     // Controls that exist from the start.
     win::PageControl PageControl1;
@@ -105,8 +110,10 @@ class TForm_Opties : public win::Form {
     // they never form a group with the default buttons (group indexes 1 and 2).
     win::Panel Panel_Front, Panel_Front2;
     win::SpeedButton SpeedButtonEigenMunten;
-    // The bank's reference rates: the button that fetches them, and the line with their day.
+    // The bank's reference rates: the button that fetches them, the choice to fetch them at
+    // start, and the line with their day.
     win::Button Button_ECB;
+    win::CheckBox CheckBox_KoersenBijStart;
     win::Label Label_ECB;
     struct CurrencyRow {
         win::SpeedButton defaultVan, defaultNaar;
@@ -121,6 +128,7 @@ class TForm_Opties : public win::Form {
   protected:
     void CreateControls() override;
     void OnCommand(int id) override;  // Esc closes like the close box
+    std::optional<LRESULT> OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
   private:
     // Page creation (OptionsPages_win.cpp), each run once, when the page is first shown.
@@ -140,7 +148,10 @@ class TForm_Opties : public win::Form {
     void SyncStartupChoice();
     void WritePreview(PreviewMoment moment);
     void ApplyMainWindowTexts();
-    void ShowEcbLine();
+    void ShowEcbLine();  // and the bank's button and the start choice
+    bool StartRatesFetch();
+    void RatesFetched(const win::DownloadResult& got);
+    void StopRatesFetch();
 
     template <typename T>
     T* RowControl(const char* prefix, int slot) const {
@@ -158,4 +169,7 @@ class TForm_Opties : public win::Form {
     TForm_PrintList* printList_;
     std::array<CurrencyRow, kSlotCount> rows_;  // by slot - 1
     EcbState ecbState_ = EcbState::Day;         // what the line under the bank's button says
+    std::vector<std::string> ecbKept_;          // the rates the last file lacked
+    std::optional<EcbState> startFailure_;      // a failed fetch at start, for the next showing
+    win::BackgroundFetch fetch_;
 };

@@ -67,21 +67,34 @@ fs::path PathOf(std::string_view utf8) {
     return fs::path(win::Widen(utf8));
 }
 
+enum class Written { Yes, ReadOnly, Failed };
+
 // Replaces the file with the pieces, each followed by `after`; the old file stays as it was
-// unless every byte was written.
-bool WriteFileReplacing(const fs::path& file, const std::vector<std::string>& pieces,
-                        std::string_view after) {
+// unless every byte was written, and a read-only one is not replaced.
+Written WriteFileReplacing(const fs::path& file, const std::vector<std::string>& pieces,
+                           std::string_view after) {
     win::ReplacingFile out(file);
+    if (out.TargetReadOnly()) return Written::ReadOnly;
     std::string chunk;
     for (const std::string& piece : pieces) {
         chunk += piece;
         chunk += after;
         if (chunk.size() >= kWriteChunkBytes) {
-            if (!out.Write(chunk)) return false;
+            if (!out.Write(chunk)) return Written::Failed;
             chunk.clear();
         }
     }
-    return out.Write(chunk) && out.Commit();
+    return out.Write(chunk) && out.Commit() ? Written::Yes : Written::Failed;
+}
+
+// True when written; else the error box says why.
+bool Saved(Written written, const std::string& path, int language,
+           const std::function<void(const std::string&)>& report) {
+    const PrintListTexts& t = PrintTexts(language);
+    if (written == Written::Yes) return true;
+    report(std::string(written == Written::ReadOnly ? t.readOnlyError : t.writeError) + "\n" +
+           path);
+    return false;
 }
 
 // The text export: in the ANSI code page when every character has its place there (stored files
@@ -304,9 +317,8 @@ void TForm_PrintList::ActionSaveAsWebpageExecute() {
 
 bool TForm_PrintList::SaveAsText(const std::string& path) {
     const std::string text = MakeTextLines(list_.entries, main_.Rec, main_.Rec.Taal);
-    if (WriteFileReplacing(PathOf(path), {TextFileBytes(text)}, {})) return true;
-    ReportError(std::string(PrintTexts(main_.Rec.Taal).writeError) + "\n" + path);
-    return false;
+    return Saved(WriteFileReplacing(PathOf(path), {TextFileBytes(text)}, {}), path, main_.Rec.Taal,
+                 ReportError);
 }
 
 bool TForm_PrintList::SaveAsWebpage(const std::string& path) {
@@ -326,9 +338,7 @@ bool TForm_PrintList::SaveAsWebpage(const std::string& path) {
     }
     // Plain ASCII: every other character is a character reference.
     const std::vector<std::string> lines = BuildWebPageLines(list_.entries, rec, rec.Taal);
-    if (WriteFileReplacing(page, lines, "\r\n")) return true;
-    ReportError(std::string(PrintTexts(rec.Taal).writeError) + "\n" + path);
-    return false;
+    return Saved(WriteFileReplacing(page, lines, "\r\n"), path, rec.Taal, ReportError);
 }
 
 // ---- handlers ----

@@ -83,12 +83,14 @@ int Run() {
     main.SetResultSink(&printList);
     main.ApplyLanguage = [&options] { options.ApplyLanguage(); };
     main.ShowOptions = [&options] { options.ShowModal(); };
+    main.AfterFirstShow = [&options] { options.FetchRatesAtStart(); };
     const int code = win::Application::Run(main);
     // The windows go while every object is whole, the main window last: nothing it does at
     // its end reaches the other windows.
     main.SetResultSink(nullptr);
     main.ApplyLanguage = nullptr;
     main.ShowOptions = nullptr;
+    main.AfterFirstShow = nullptr;
     options.ShowOwnCurrencies = nullptr;
     eigenMunt.Destroy();
     printList.Destroy();

@@ -9,10 +9,11 @@
 
 namespace {
 
-// Keeps a hostile header from asking for gigabytes of pixels.
+// Keeps a hostile header from asking for gigabytes of pixels: a picture holds at most 64 MiB.
 constexpr std::int64_t kMaxSide = 16384;
-// The biggest file a bitmap within those sides can need (32 bits, headers, a full palette).
-constexpr std::uint64_t kMaxFileBytes = 16384ULL * 16384ULL * 4ULL + 64ULL * 1024ULL;
+constexpr std::int64_t kMaxPixels = 1 << 24;
+// A picture file bigger than this is no picture for a 20 x 20 flag: it is not read at all.
+constexpr std::uint64_t kMaxFileBytes = 16ULL << 20;
 
 constexpr std::size_t kFileHeaderSize = 14;
 constexpr std::uint32_t kCoreHeaderSize = 12;
@@ -133,7 +134,8 @@ std::optional<Header> ReadHeader(std::span<const std::uint8_t> data) {
     }
 
     if (!ValidBitCount(h.bitCount)) return std::nullopt;
-    if (h.width <= 0 || h.height <= 0 || h.width > kMaxSide || h.height > kMaxSide)
+    if (h.width <= 0 || h.height <= 0 || h.width > kMaxSide || h.height > kMaxSide ||
+        h.width * h.height > kMaxPixels)
         return std::nullopt;
     if (h.compression == kBiRgb && h.bitCount == 16) h.masks = {0x7C00, 0x03E0, 0x001F};
     if (h.compression == kBiRgb && h.bitCount == 32) h.masks = {0x00FF0000, 0xFF00, 0xFF};

@@ -23,7 +23,8 @@ struct Picture {
     Colour At(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
     void Set(int x, int y, Colour c) { pixels[static_cast<std::size_t>(y * width + x)] = c; }
     void Fill(Colour c);
-    void FillRect(int left, int top, int right, int bottom, Colour c);  // clipped, right/bottom exclusive
+    void FillRect(int left, int top, int right, int bottom,
+                  Colour c);  // clipped, right/bottom exclusive
     bool operator==(const Picture&) const = default;
 };
 
@@ -34,6 +35,7 @@ std::optional<Picture> DecodeBitmap(std::span<const std::uint8_t> data);
 // Encodes as an uncompressed 24-bit bottom-up Windows bitmap.
 std::vector<std::uint8_t> EncodeBitmap(const Picture& picture);
 
+// Nothing for a file above 16 MiB, without reading it.
 std::optional<Picture> ReadBitmapFile(const std::filesystem::path& path);
 bool WriteBitmapFile(const std::filesystem::path& path, const Picture& picture);
 

@@ -6,6 +6,7 @@ bool CheckBox::Create(const CheckBoxParams& params) {
     // Not BS_AUTOCHECKBOX: the state changes in Click, so the mouse, the keys and code agree.
     DWORD style = BS_CHECKBOX;
     if (params.tabStop) style |= WS_TABSTOP;
+    if (params.wordWrap) style |= BS_MULTILINE;
     if (!CreateWindowFor(CommonParams(params), L"BUTTON", style, 0, params.caption)) return false;
     if (params.checked) SetChecked(true);
     return true;

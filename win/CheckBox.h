@@ -13,6 +13,7 @@ struct CheckBoxParams {
     std::string caption{};
     bool checked = false;
     bool tabStop = true;
+    bool wordWrap = false;  // a caption longer than the box goes on over more lines
 };
 
 class CheckBox : public Control {

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "win/ReplacingFile.h"
 #include "win/Text.h"
 
 namespace win {
@@ -87,38 +88,8 @@ std::optional<std::string> ReadWholeFile(std::string_view path, std::size_t maxB
 }
 
 bool ReplaceWholeFile(std::string_view path, std::string_view bytes) {
-    const std::wstring target = Widen(path);
-    const std::wstring temp = target + L".tmp";
-    {
-        FileCloser f{::CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                   FILE_ATTRIBUTE_NORMAL, nullptr)};
-        if (f.file == INVALID_HANDLE_VALUE) return false;
-        std::size_t done = 0;
-        while (done < bytes.size()) {
-            DWORD wrote = 0;
-            const DWORD want =
-                static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 20));
-            if (!::WriteFile(f.file, bytes.data() + done, want, &wrote, nullptr) || wrote == 0) {
-                ::CloseHandle(f.file);
-                f.file = INVALID_HANDLE_VALUE;
-                ::DeleteFileW(temp.c_str());
-                return false;
-            }
-            done += wrote;
-        }
-        if (!::FlushFileBuffers(f.file)) {
-            ::CloseHandle(f.file);
-            f.file = INVALID_HANDLE_VALUE;
-            ::DeleteFileW(temp.c_str());
-            return false;
-        }
-    }
-    if (!::MoveFileExW(temp.c_str(), target.c_str(),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        ::DeleteFileW(temp.c_str());
-        return false;
-    }
-    return true;
+    ReplacingFile file{std::filesystem::path(Widen(path))};
+    return file.Write(bytes) && file.Commit();
 }
 
 }  // namespace win

@@ -21,7 +21,7 @@ bool FileExists(std::string_view path);
 // The file's bytes, or nothing when it cannot be read or holds more than maxBytes.
 std::optional<std::string> ReadWholeFile(std::string_view path, std::size_t maxBytes);
 // Writes the bytes to a temporary file beside the target and then puts it in the target's
-// place, so the target is either the old file or the complete new one.
+// place, so the target is either the old file or the complete new one (ReplacingFile).
 bool ReplaceWholeFile(std::string_view path, std::string_view bytes);
 
 }  // namespace win

@@ -11,14 +11,38 @@ namespace {
 constexpr std::size_t kMaxWrite = 1u << 24;
 constexpr int kNameAttempts = 100;
 
+// "\\?\C:\..." or "\\?\UNC\server\...": the form without the 260-character limit.
+std::wstring LongForm(const std::filesystem::path& path) {
+    std::wstring full(32768, L'\0');
+    const DWORD n =
+        GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    if (n == 0 || n >= full.size()) return path.wstring();
+    full.resize(n);
+    if (full.starts_with(L"\\\\?\\")) return full;
+    if (full.starts_with(L"\\\\")) return L"\\\\?\\UNC\\" + full.substr(2);
+    return L"\\\\?\\" + full;
+}
+
+// "~vm1a2b3c4d.tmp": short, so that it fits wherever the target's name fits.
+std::wstring TemporaryName(int attempt) {
+    wchar_t name[24];
+    swprintf(name, std::size(name), L"~vm%08lx.tmp",
+             static_cast<unsigned long>(GetCurrentProcessId() * 2654435761u + GetTickCount() +
+                                        static_cast<unsigned>(attempt)));
+    return name;
+}
+
 }  // namespace
 
-ReplacingFile::ReplacingFile(const std::filesystem::path& target) : target_(target) {
-    const std::wstring stem =
-        L"~" + target.filename().wstring() + L"." + std::to_wstring(GetCurrentProcessId()) + L".";
+ReplacingFile::ReplacingFile(const std::filesystem::path& target) : target_(LongForm(target)) {
+    const DWORD attributes = GetFileAttributesW(target_.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
+        readOnly_ = true;
+        return;
+    }
+    const std::wstring folder = target_.substr(0, target_.find_last_of(L'\\') + 1);
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-        const std::filesystem::path candidate =
-            target.parent_path() / (stem + std::to_wstring(GetTickCount() + attempt) + L".tmp");
+        const std::wstring candidate = folder + TemporaryName(attempt);
         const HANDLE handle = CreateFileW(candidate.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                           FILE_ATTRIBUTE_NORMAL, nullptr);
         if (handle != INVALID_HANDLE_VALUE) {

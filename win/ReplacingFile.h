@@ -1,5 +1,8 @@
 // Writing a file so that a failed write never costs the file it replaces: the bytes go to a new
-// file in the same folder, which takes the target's place only when every byte was written.
+// file in the same folder, which takes the target's place only when every byte was written. A
+// read-only target is refused, as Windows refuses to replace it. Paths of any length work: a
+// name the save dialog accepts leaves no room for a temporary file's name within the old
+// 260-character limit, so both are used in their long form.
 #pragma once
 
 #include <filesystem>
@@ -19,16 +22,19 @@ class ReplacingFile {
     ReplacingFile& operator=(const ReplacingFile&) = delete;
 
     bool Ok() const { return ok_; }
+    // The target exists and is read-only: nothing was created.
+    bool TargetReadOnly() const { return readOnly_; }
     // Appends bytes; after a failure every further call fails too.
     bool Write(std::string_view bytes);
     // Flushes the bytes to disk and moves the temporary file over the target.
     bool Commit();
 
   private:
-    std::filesystem::path target_;
-    std::filesystem::path temporary_;
+    std::wstring target_;     // long form
+    std::wstring temporary_;  // long form
     FileHandle file_;
     bool ok_ = false;
+    bool readOnly_ = false;
     bool committed_ = false;
 };
 

@@ -4,7 +4,8 @@
 # button on the variable-currency page fills the seven rate boxes and shows the file's day, OK,
 # 100 USD become euro at the new rate, and at the end the registry holds the rates as doubles
 # and the day. Then with the server stopped, and with a page that is no rates file, nothing
-# changes and the line says so; and a local file path works like an address.
+# changes and the line says so; and a local file path works like an address. At start the
+# rates are fetched only when the user ticked the choice.
 source "$(dirname "$0")/lib.sh"
 exe=$1
 E2E_INFO_TOOL="$(dirname "$exe")/window_info.exe"
@@ -49,10 +50,12 @@ rates_from() {
 EOF
 }
 
-# fetch EXPECTED_LINE: starts the program, opens the options dialog on the variable-currency
-# page, presses the bank's button and waits for the line under it; leaves the dialog open.
-fetch() {
-  e2e_start "$exe"
+# rates_page: starts the program and opens the options dialog on the variable-currency page
+# (open_rates_page: in the program running).
+rates_page() {
+  e2e_start "$exe" && open_rates_page
+}
+open_rates_page() {
   # The options button, the tenth place of the tool bar (the window is taller with USD listed).
   wait_info Valomat
   local origin; origin=$(head -1 "$E2E_DIR/info.txt" | sed 's/.* at //')
@@ -60,6 +63,11 @@ fetch() {
   [ -n "$(e2e_wait_window Preferences)" ] || { echo "no options dialog"; return 1; }
   xdotool key --delay 120 ctrl+Tab ctrl+Tab ctrl+Tab
   wait_until 10 page_shows "Get ECB rates" || { echo "no rates button"; return 1; }
+}
+# fetch EXPECTED_LINE: the rates page, the bank's button pressed, the line under it waited
+# for; leaves the dialog open.
+fetch() {
+  rates_page || return 1
   click_text "Get ECB rates"
   wait_until 30 page_shows "$1" || echo "the line never said [$1]"
 }
@@ -136,4 +144,33 @@ e2e_close
 reg_snapshot
 check "a local file: the rate is stored" "REG_BINARY $(hexdouble 1.05)" "$(reg_get "$k\\Koers" USD)"
 check "a local file: the day is stored" "REG_SZ 2026-12-07" "$(reg_get "$k\\Koers" KoersDatum)"
+
+# ---- at start, only when asked: with old rates and the choice off (as it starts), the program
+# shows its window and its dialog and asks the server nothing; ticked, the next start fetches
+# the rates in the background, before the dialog is opened.
+serve
+rates_from "http://127.0.0.1:$PORT/eurofxref-daily.xml"
+reg_import <<EOF
+[HKEY_CURRENT_USER\\Software\\ZT\\Valomat\\Koers]
+"KoersDatum"="2026-11-02"
+EOF
+requests() { grep -c 'GET /eurofxref-daily.xml' "$E2E_DIR/server.log" || true; }
+requested() { [ "$(requests)" -ge 1 ]; }
+rates_page
+check "choice off: the old day is shown" yes "$(shows "ECB reference rates of 02/11/2026")"
+click_text "Fetch the ECB rates at start when they are older than a working day"
+close_dialog
+e2e_close
+check "choice off: the server saw no request" 0 "$(requests)"
+e2e_start "$exe"
+check "choice on: the rates are fetched after the start" yes "$(yes_no wait_until 20 requested)"
+open_rates_page
+check "choice on: the dialog shows them" yes \
+  "$(yes_no wait_until 20 page_shows "ECB reference rates of 04/12/2026")"
+close_dialog
+e2e_close
+reg_snapshot
+check "the choice is stored" "REG_DWORD 0x1" "$(reg_get "$k\\Algemeen" KoersenBijStart)"
+check "choice on: the day is stored" "REG_SZ 2026-12-04" "$(reg_get "$k\\Koers" KoersDatum)"
+unserve
 e2e_finish

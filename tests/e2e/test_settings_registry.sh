@@ -24,7 +24,7 @@ expect_defaults() {  # expect_defaults TAAL
   local general=(Weergave:0x1 "Taal:$1" DefaultVanMunt:0x2 DefaultNaarMunt:0x1 Lijst:0x2
                  SysteemLade:0x1 Minimalizeren:0x0 KolomVlag:0x1 KolomMunt:0x1
                  KolomMunteenheid:0x1 KolomSymbool:0x1 KleurEuro:0x800000 KleurEU:0x80
-                 KleurEuropa:0x800080 KleurWereld:0x0)
+                 KleurEuropa:0x800080 KleurWereld:0x0 KoersenBijStart:0x0)
   for g in "${general[@]}"; do
     check "Algemeen ${g%%:*}" "REG_DWORD ${g#*:}" "$(reg_get "$k\\Algemeen" "${g%%:*}")"
   done
@@ -40,7 +40,7 @@ expect_defaults() {  # expect_defaults TAAL
   done
   # Nothing beyond the table: the number of values per key.
   local key count
-  for key in Decimalen:66 Koers:10 Algemeen:18 EigenMunten:8 Positie:2; do
+  for key in Decimalen:66 Koers:10 Algemeen:19 EigenMunten:8 Positie:2; do
     count=$(reg_count "$k\\${key%%:*}")
     check "values in ${key%%:*}" "${key#*:}" "$count"
   done

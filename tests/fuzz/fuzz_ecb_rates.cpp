@@ -1,5 +1,7 @@
 // libFuzzer harness of the reference-rates reader: no input may crash it, and what it accepts
 // keeps its promises (a real day, rates a double can hold, updates only of user-rate slots).
+// Inputs go up to 1 MiB, and one that takes longer than its time limit is a fault
+// (tests/fuzz/fuzz_ecb_rates.flags).
 #include <cmath>
 #include <cstdint>
 #include <string_view>
@@ -11,7 +13,6 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const std::optional<EcbRates> file = ReadEcbRates(bytes);
-    (void)IsWebAddress(bytes);
     (void)ParseIsoDate(bytes);
     if (!file) return 0;
     FUZZ_CHECK(ParseIsoDate(file->date).has_value());

@@ -50,6 +50,7 @@ std::vector<std::string> ValueNames() {
                              "KleurEuropa",
                              "KleurWereld",
                              "KoersenURL",
+                             "KoersenBijStart",
                              "Versie",
                              "EigenMunt1",
                              "EigenMunteenheid1",

@@ -218,6 +218,22 @@ TEST(ParseAmount, OtherLocalesUseTheirOwnDecimalSeparatorOnly) {
     }
 }
 
+// What the amount mask writes reads back, thousands separators and all; misplaced separators
+// are no number.
+TEST(ParseGroupedAmount, TheMasksOwnTextsInEveryLocale) {
+    for (const Separators* seps : {&kComma, &kPoint, &kFrench, &kSwiss}) {
+        for (long double v : {0.5L, 999.0L, 1000.0L, -12345678.9L, 1e15L}) {
+            const std::string text = FormatMasked(v, 2, *seps);
+            EXPECT_EQ(ParseGroupedAmount(text, *seps),
+                      ParseAmount(FormatMasked(v, 2, {seps->decimal, ""}), *seps))
+                << text;
+        }
+    }
+    for (const char* bad : {"1.23", "1234.567,8", "1..234", ".234", "1.234,567.8", "1,234.5"}) {
+        EXPECT_FALSE(ParseGroupedAmount(bad, kComma)) << bad;
+    }
+}
+
 #ifdef __GLIBC__
 // Texts as long as the clipboard holds read exactly as a short text of the same value would;
 // glibc's strtold, exact at any length, is the oracle.

@@ -244,6 +244,7 @@ TEST(CalculatorPaste, CurrencySymbolAndBlanksGoAndNonNumbersShowZero) {
     struct Case {
         const char* text;
         const char* display;
+        const Separators* seps = &kComma;
     };
     const Case cases[] = {
         {"€ 12,50", "12,5"},
@@ -251,7 +252,12 @@ TEST(CalculatorPaste, CurrencySymbolAndBlanksGoAndNonNumbersShowZero) {
         {"€€1€2", "12"},
         {"  -3 ", "-3"},
         {"1E4000", "1E4000"},
-        {"1.000,00", "0"},  // thousands separators are not read
+        {"1.234,5", "1234,5"},  // as the result box shows amounts
+        {"1,234.5", "1234.5", &kPoint},
+        {"1.234,56 BEF", "1234,56"},  // the result box with the code
+        {"£ 1.234,56", "1234,56"},    // ... or a symbol before
+        {"1.23,4", "0"},              // misplaced thousands separator
+        {"12 34", "0"},
         {"abc", "0"},
         {"", "0"},
         {"1E99999", "0"},  // beyond the extended range
@@ -260,7 +266,7 @@ TEST(CalculatorPaste, CurrencySymbolAndBlanksGoAndNonNumbersShowZero) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
-        Calc calc(kComma);
+        Calc calc(*c.seps);
         calc.Run("9 +");
         calc.engine.Paste(c.text, "€");
         EXPECT_EQ(calc.engine.Display(), c.display);

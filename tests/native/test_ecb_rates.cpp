@@ -199,6 +199,20 @@ TEST(EcbRates, BadFilesAndBadRatesChangeNothing) {
         {"a value without quotes", Replaced(kDaily, "'1.0432'", "1.0432")},
         {"a quote never closed", Replaced(kDaily, "'1.0432'", "'1.0432")},
         {"an attribute twice", Replaced(kDaily, usd, "<Cube currency='USD' rate='1' rate='2'/>")},
+        {"more attributes than any rates file needs",
+         Replaced(kDaily, "currency='USD'",
+                  [] {
+                      std::string many = "currency='USD'";
+                      for (int i = 0; i < 15; ++i) many += " a" + std::to_string(i) + "='x'";
+                      return many;
+                  }())},
+        {"more rates in a day than the bank lists", Replaced(kDaily, usd,
+                                                             [&] {
+                                                                 std::string all;
+                                                                 for (int i = 0; i < 1000; ++i)
+                                                                     all += usd;
+                                                                 return all;
+                                                             }())},
         {"end tags crossed", Replaced(kDaily, "</Cube>\n\t</Cube>", "</gesmes:Envelope></Cube>")},
         {"an end tag too many", kDaily + "</Cube>"},
         {"a second root", kDaily + "<gesmes:Envelope></gesmes:Envelope>"},
@@ -259,18 +273,27 @@ TEST(EcbRates, IsoDates) {
     EXPECT_EQ(day->day, 4);
 }
 
-TEST(EcbRates, WebAddressesAndLocalFiles) {
-    const std::pair<const char*, bool> cases[] = {
-        {"https://www.ecb.europa.eu/stats/eurofxref/eurofxref-daily.xml", true},
-        {"http://127.0.0.1:8000/daily.xml", true},
-        {"  HTTP://example.org/x.xml", true},
-        {"C:\\Koersen\\eurofxref-daily.xml", false},
-        {"\\\\server\\share\\daily.xml", false},
-        {"eurofxref-daily.xml", false},
-        {"htt", false},
-        {"", false},
+TEST(EcbRates, StaleWhenOlderThanTheLastWorkingDay) {
+    struct Case {
+        const char* rates;
+        CalendarDay today;
+        bool stale;
+        const char* covers;
     };
-    for (const auto& [address, web] : cases) EXPECT_EQ(IsWebAddress(address), web) << address;
+    const Case cases[] = {
+        {"2026-12-07", {2026, 12, 8}, false, "Tuesday: Monday's rates are the last"},
+        {"2026-12-04", {2026, 12, 8}, true, "Tuesday: Friday's rates are older"},
+        {"2026-12-04", {2026, 12, 7}, false, "Monday: Friday's rates are the last"},
+        {"2026-12-03", {2026, 12, 7}, true, "Monday: Thursday's are older"},
+        {"2026-12-04", {2026, 12, 6}, false, "Sunday: Friday's"},
+        {"2026-12-08", {2026, 12, 8}, false, "today's"},
+        {"2027-01-04", {2026, 12, 8}, false, "a day to come (another clock)"},
+        {"2025-12-31", {2026, 1, 2}, true, "across the year; the bank's holidays count as days"},
+        {"2024-02-28", {2024, 3, 1}, true, "leap year: the 29th was the last working day"},
+        {"", {2026, 12, 8}, true, "typed rates have no day"},
+        {"08/12/2026", {2026, 12, 8}, true, "no day we can read"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(RatesAreStale(c.rates, c.today), c.stale) << c.covers;
 }
 
 }  // namespace

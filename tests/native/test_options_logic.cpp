@@ -252,6 +252,8 @@ TEST(OptionsEcbRates, TakenWholeOrNotAtAll) {
     const EcbOutcome outcome = TakeEcbRates(rec, head + tail);
     EXPECT_EQ(outcome.state, EcbState::Day);
     EXPECT_EQ(outcome.slots, std::vector<int>{19});
+    EXPECT_EQ(outcome.kept, (std::vector<std::string>{"GBP", "SEK", "DKK", "NOK", "CHF", "JPY"}))
+        << "the floating currencies the file lacks keep their rate, and are named";
     EXPECT_EQ(rec.Koers[19], 1.0432L);
     EXPECT_EQ(rec.KoersDatum, "2026-12-04");
     rec.Koers[19] = before.Koers[19];
@@ -289,6 +291,13 @@ TEST(OptionsEcbRates, DateLineInEachLanguage) {
               "Could not reach the ECB; rates unchanged");
     EXPECT_EQ(EcbLineText(EcbState::NotUnderstood, "", 2),
               "Fichier BCE incompris ; cours inchangés");
+    EXPECT_EQ(EcbLineText(EcbState::Day, "04/12/2026", 1, {"NOK", "JPY"}),
+              "ECB reference rates of 04/12/2026; unchanged: NOK, JPY");
+    EXPECT_EQ(EcbLineText(EcbState::Day, "4/12/2026", 0, {"NOK"}),
+              "Referentiekoersen ECB van 4/12/2026; ongewijzigd: NOK");
+    EXPECT_EQ(EcbLineText(EcbState::Day, "04/12/2026", 2, {"JPY"}),
+              "Cours de référence BCE du 04/12/2026 ; inchangés : JPY");
+    EXPECT_EQ(EcbLineText(EcbState::Fetching, "04/12/2026", 0), "ECB-koersen worden opgehaald…");
 }
 
 }  // namespace

@@ -80,7 +80,8 @@ std::vector<StoredGroup> FirstStartValues(int language, int top, int left) {
           {"KleurEuropa", Value::Integer(0x800080)},
           {"KleurWereld", Value::Integer(0)},
           {"KoersenURL",
-           Value::Text("https://www.ecb.europa.eu/stats/eurofxref/eurofxref-daily.xml")}}},
+           Value::Text("https://www.ecb.europa.eu/stats/eurofxref/eurofxref-daily.xml")},
+          {"KoersenBijStart", flag(false)}}},
         {"EigenMunten",
          {{"EigenMunt1", Value::Text("")},
           {"EigenMunteenheid1", Value::Text("")},
@@ -116,7 +117,7 @@ TEST(SettingsStoreFirstStart, CreatesEveryValueWithItsDefaultAndKind) {
         EXPECT_EQ(registry.ValueNames(path), names) << "missing, extra or out of order";
         total += names.size();
     }
-    EXPECT_EQ(total, 66u + 10u + 17u + 8u + 2u);
+    EXPECT_EQ(total, 66u + 10u + 18u + 8u + 2u);
     EXPECT_EQ(registry.ValueNames("Software\\ZT\\Valomat"), std::vector<std::string>{});
 }
 
@@ -296,6 +297,7 @@ void ExpectStoredFieldsEqual(const RecRec& a, const RecRec& b) {
     EXPECT_EQ(a.Letters, b.Letters);
     EXPECT_EQ(a.KoersenURL, b.KoersenURL);
     EXPECT_EQ(a.KoersDatum, b.KoersDatum);
+    EXPECT_EQ(a.KoersenBijStart, b.KoersenBijStart);
     EXPECT_EQ(a.KolomVlag, b.KolomVlag);
     EXPECT_EQ(a.KolomMunt, b.KolomMunt);
     EXPECT_EQ(a.KolomMunteenheid, b.KolomMunteenheid);
@@ -336,6 +338,7 @@ TEST(SettingsStoreRoundTrip, ChangedRecordIsRestored) {
     changed.Letters = "";
     changed.KoersenURL = "C:\\Koersen\\eurofxref-daily.xml";
     changed.KoersDatum = "2026-12-04";
+    changed.KoersenBijStart = true;
     changed.KolomVlag = false;
     changed.KolomMunt = false;
     changed.KolomMunteenheid = false;
@@ -413,7 +416,7 @@ TEST(SettingsStoreSave, VersionIsRewrittenLastWhateverItHeld) {
     MemoryRegistry fresh;
     ASSERT_TRUE(SaveSettings(RecRec{}, fresh, {}));
     const auto names = fresh.ValueNames(kRoot + "Algemeen");
-    ASSERT_EQ(names.size(), 18u);
+    ASSERT_EQ(names.size(), 19u);
     EXPECT_EQ(names.back(), "Versie");
 }
 
@@ -490,7 +493,7 @@ TEST(SettingsStoreSave, OneFailedWriteDoesNotStopTheOthers) {
         for (const char* subkey : {"Decimalen", "Koers", "Algemeen", "EigenMunten", "Positie"}) {
             total += memory.ValueNames(kRoot + subkey).size();
         }
-        EXPECT_EQ(total, 66u + 10u + 18u + 8u + 2u - 1u);
+        EXPECT_EQ(total, 66u + 10u + 19u + 8u + 2u - 1u);
         EXPECT_EQ(memory.Get(kRoot + "Algemeen", "KleurWereld"), Value::Integer(0x090909));
         EXPECT_EQ(memory.Get(kRoot + "Positie", "Boven"), Value::Integer(5));
     }

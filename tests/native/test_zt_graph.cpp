@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <fstream>
 #include <random>
 
 #include "util/zt_Graph.h"
@@ -291,6 +292,19 @@ TEST(ZtGraphFile, WriteThenReadAndMissingFile) {
     std::filesystem::remove(path);
     EXPECT_FALSE(ReadBitmapFile(path).has_value());
     EXPECT_FALSE(WriteBitmapFile(dir / "no such folder" / "x.bmp", original));
+
+    // Up to 16 MiB a file is read (bytes after the pixels are allowed); one byte more, not.
+    std::vector<std::uint8_t> big = EncodeBitmap(Picture(2048, 2730, MakeColour(1, 2, 3)));
+    ASSERT_LE(big.size(), 16u << 20);
+    big.resize(16u << 20);
+    for (std::size_t size : {big.size(), big.size() + 1}) {
+        big.resize(size);
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(big.data()),
+                   static_cast<std::streamsize>(big.size()));
+        EXPECT_EQ(ReadBitmapFile(path).has_value(), size == 16u << 20) << size;
+    }
+    std::filesystem::remove(path);
 }
 
 // Which source pixel lands at each box position (-1: background).

@@ -16,6 +16,18 @@ inline void Pump() {
     for (int i = 0; i < 3; ++i) win::Application::ProcessMessages();
 }
 
+// Handles messages as they come until the condition holds (true) or the time is up (false).
+template <typename Condition>
+bool PumpUntil(Condition condition, DWORD limitMs = 20000) {
+    const ULONGLONG end = GetTickCount64() + limitMs;
+    while (!condition()) {
+        if (GetTickCount64() >= end) return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+        win::Application::ProcessMessages();
+    }
+    return true;
+}
+
 // Holds the given keys down in the key state that GetKeyState reads, until destroyed.
 class Held {
   public:

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <windows.h>
+#include <wincrypt.h>
 
 #include <chrono>
 #include <fstream>
@@ -69,24 +70,90 @@ inline std::string WaitForLine(const std::wstring& path, const std::string& key,
     return {};
 }
 
-// Accepts connections and then, by its argument: "silent" never answers; "short" announces
-// 100 bytes, sends 10 and hangs up.
-inline constexpr char kMisbehavingServer[] = R"(import socket, sys, time
-mode = sys.argv[1]
+// A server that answers by the path it is asked for, well or badly, and notes every path in
+// requests.log: /file/NAME serves root/NAME; /cut/NAME sends its first half in chunks and
+// hangs up; /short/NAME announces all of it, sends half and hangs up; /empty, /portal (a
+// network's login page), /redirect-dead (to a port nobody listens on) answer at once; /silent
+// never answers; the drips send one byte every half second: the status line, the headers, a
+// body with and without a length, chunks; /flood sends headers without end.
+inline constexpr char kHostileServer[] = R"(import socket, threading, time
 s = socket.socket()
 s.bind(('127.0.0.1', 0))
-s.listen(16)
+s.listen(64)
 print('port', s.getsockname()[1], flush=True)
-held = []
+log = open('requests.log', 'a')
+OK = b'HTTP/1.1 200 OK\r\n'
+PAGE = b'<html><body><h1>Sign in to use this network</h1></body></html>'
+AT_ONCE = {'empty': OK + b'Content-Length: 0\r\n\r\n',
+           'portal': OK + b'Content-Length: %d\r\n\r\n' % len(PAGE) + PAGE,
+           'redirect-dead': b'HTTP/1.1 302 Found\r\nLocation: http://127.0.0.1:1/x\r\n\r\n'}
+DRIPS = {'drip-status': (b'', OK + b'Content-Length: 2\r\n\r\nok'),
+         'drip-headers': (OK, b'X-Slow: ' + b'a' * 1000),
+         'drip-body-length': (OK + b'Content-Length: 1000\r\n\r\n', b'<' * 1000),
+         'drip-body': (OK + b'Connection: close\r\n\r\n', b'<' * 1000),
+         'drip-chunks': (OK + b'Transfer-Encoding: chunked\r\n\r\n', b'1\r\n<\r\n' * 200)}
+def serve(c):
+    request = b''
+    while b'\r\n\r\n' not in request:
+        request += c.recv(65536) or b'\r\n\r\n'
+    path = request.split(b' ')[1].decode()
+    log.write(path + '\n')
+    log.flush()
+    kind, _, name = path[1:].partition('/')
+    body = open('root/' + name, 'rb').read() if name else b''
+    half = body[:len(body) // 2]
+    if kind == 'file':
+        c.sendall(OK + b'Content-Length: %d\r\n\r\n' % len(body) + body)
+    elif kind == 'cut':
+        c.sendall(OK + b'Transfer-Encoding: chunked\r\n\r\n%x\r\n' % len(half) + half + b'\r\n')
+    elif kind == 'short':
+        c.sendall(OK + b'Content-Length: %d\r\n\r\n' % len(body) + half)
+    elif kind in AT_ONCE:
+        c.sendall(AT_ONCE[kind])
+    elif kind in DRIPS:
+        c.sendall(DRIPS[kind][0])
+        for b in DRIPS[kind][1]:
+            c.sendall(bytes([b]))
+            time.sleep(0.5)
+    elif kind == 'flood':
+        c.sendall(OK)
+        while True:
+            c.sendall((b'X-Flood: ' + b'a' * 1000 + b'\r\n') * 64)
+    elif kind == 'silent':
+        time.sleep(600)
+    c.close()
 while True:
-    c, _ = s.accept()
-    if mode == 'short':
-        c.recv(65536)
-        c.sendall(b'HTTP/1.1 200 OK\r\nContent-Length: 100\r\nConnection: close\r\n\r\n0123456789')
-        c.close()
-    else:
-        held.append(c)
+    threading.Thread(target=serve, args=(s.accept()[0],), daemon=True).start()
 )";
+
+// An https file server for root/, with a certificate for "localhost" made on the spot.
+inline constexpr char kTlsServer[] = R"(import http.server, ssl, subprocess
+subprocess.run(['openssl', 'req', '-x509', '-newkey', 'rsa:2048', '-nodes', '-keyout', 'key.pem',
+                '-out', 'cert.pem', '-days', '2', '-subj', '/CN=localhost',
+                '-addext', 'subjectAltName=DNS:localhost'], check=True, capture_output=True)
+class Files(http.server.SimpleHTTPRequestHandler):
+    def __init__(self, *args, **kwargs):
+        super().__init__(*args, directory='root', **kwargs)
+httpd = http.server.HTTPServer(('127.0.0.1', 0), Files)
+context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
+context.load_cert_chain('cert.pem', 'key.pem')
+httpd.socket = context.wrap_socket(httpd.socket, server_side=True)
+print('port', httpd.server_address[1], flush=True)
+httpd.serve_forever()
+)";
+
+// A PEM certificate's DER bytes.
+inline std::string PemToDer(const std::string& pem) {
+    DWORD size = 0;
+    if (!::CryptStringToBinaryA(pem.c_str(), 0, CRYPT_STRING_BASE64HEADER, nullptr, &size, nullptr,
+                                nullptr)) {
+        return {};
+    }
+    std::string der(size, '\0');
+    ::CryptStringToBinaryA(pem.c_str(), 0, CRYPT_STRING_BASE64HEADER,
+                           reinterpret_cast<BYTE*>(der.data()), &size, nullptr, nullptr);
+    return der;
+}
 
 // One server in a temporary folder of its own; stopped and removed at the end.
 class Server {
@@ -124,11 +191,19 @@ class Server {
             "python3 -u -m http.server 0 --bind 127.0.0.1 --directory '" + unixFolder_ + "/root'",
             "Serving HTTP on 127.0.0.1 port ");
     }
-    // The misbehaving server: "silent" or "short".
-    bool Misbehave(const std::string& mode) {
-        WriteAll(folder_ + L"\\misbehave.py", kMisbehavingServer);
-        return Start("python3 -u '" + unixFolder_ + "/misbehave.py' " + mode, "port ");
+    // The server of kHostileServer, serving Root().
+    bool Hostile() {
+        WriteAll(folder_ + L"\\hostile.py", kHostileServer);
+        return Start("python3 -u '" + unixFolder_ + "/hostile.py'", "port ");
     }
+    // The https server of kTlsServer, serving Root() as localhost; Certificate() is its own.
+    bool ServeTls() {
+        WriteAll(folder_ + L"\\tls.py", kTlsServer);
+        return Start("python3 -u '" + unixFolder_ + "/tls.py'", "port ");
+    }
+    std::string Certificate() const { return ReadAll(folder_ + L"\\cert.pem"); }
+    // The paths the hostile server was asked for, in order.
+    std::string Requests() const { return ReadAll(folder_ + L"\\requests.log"); }
 
     // Ends the server and waits until it is gone, so its port refuses connections.
     void Stop() {

@@ -103,6 +103,18 @@ TEST_F(LinkLabelTest, FourShellRulesInTheirOrder) {
          "else the file itself"},
         {"readme.htm", "", "", ShellRequest{.verb = "open", .file = "readme.htm"},
          "a bare file name"},
+        {"https://www.valomat.example/a b\"c", "", "",
+         ShellRequest{.file = "https://www.valomat.example/a%20b%22c"},
+         "blanks and quotes of a web address are percent-encoded"},
+        {"https://www.valomat.example/\r\ncalc.exe", "", "", std::nullopt,
+         "control characters: nothing reaches the shell"},
+        {"C:\\My Docs\\rates.txt", "C:\\Tools\\view.exe", "",
+         ShellRequest{.verb = "open",
+                      .file = "view.exe",
+                      .parameters = "\"C:\\My Docs\\rates.txt\" ",
+                      .folder = "C:\\Tools\\"},
+         "a path with blanks reaches a viewer as one argument"},
+        {"C:\\Docs\\\" & calc", "", "", std::nullopt, "a quote in a path"},
     };
     for (const Case& c : cases) {
         requests.clear();
@@ -166,6 +178,12 @@ TEST_F(LinkLabelTest, ReachedWithTabAndFollowedWithEnterOrSpace) {
     EXPECT_EQ(requests[0].file, "https://www.valomat.example");
     Key(label.Handle(), VK_SPACE);
     EXPECT_EQ(requests.size(), 2u);
+    // Held down, the key repeats (bit 30 set): the link opens once per press.
+    PostMessageW(label.Handle(), WM_KEYDOWN, VK_RETURN, 1);
+    for (int i = 0; i < 5; ++i) PostMessageW(label.Handle(), WM_KEYDOWN, VK_RETURN, 0x40000001);
+    PostMessageW(label.Handle(), WM_KEYUP, VK_RETURN, 0xC0000001);
+    Pump();
+    EXPECT_EQ(requests.size(), 3u);
 }
 
 }  // namespace

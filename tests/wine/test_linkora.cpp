@@ -17,6 +17,7 @@
 namespace {
 
 using testkeys::Pump;
+using testkeys::PumpUntil;
 
 using std::chrono::milliseconds;
 
@@ -53,6 +54,15 @@ class LinkoraTest : public ::testing::Test {
     void TearDown() override { win::SetShellCatcher({}); }
 
     TztNetDialog& Dialog() { return linkora.Dialog(); }
+    // The links are fetched off the window's thread: wait for them.
+    void Show() {
+        linkora.ShowDirectory();
+        ASSERT_TRUE(PumpUntil([this] { return !Dialog().Loading(); }));
+    }
+    void Refresh() {
+        Dialog().SpeedbuttonUpdate.Click();
+        ASSERT_TRUE(PumpUntil([this] { return !Dialog().Loading(); }));
+    }
     std::string Status() { return Dialog().StatusBar.Text(); }
     // "group: link, link | group: ..." as the tree shows it.
     std::string Tree() {
@@ -97,8 +107,7 @@ TEST_F(LinkoraTest, FetchedFileFillsTheTreeAndFailuresKeepThePreviousCopy) {
     ASSERT_TRUE(server.ServeFiles());
     linkora.URL = server.Url("Linkora_Eng.inf");
     linkora.SetTitle("Latest news from www.valomat.example");
-    linkora.ShowDirectory();
-    Pump();
+    Show();
     EXPECT_TRUE(Dialog().Visible());
     EXPECT_EQ(Dialog().Caption(), "Latest news from www.valomat.example");
     const std::string tree = "Wisselkoersen: ECB Valomat | Contact: Mail Local file Program";
@@ -111,7 +120,7 @@ TEST_F(LinkoraTest, FetchedFileFillsTheTreeAndFailuresKeepThePreviousCopy) {
 
     // The server now sends an error page with a good status: the copy stays as it was.
     server.Put(L"Linkora_Eng.inf", "<html><title>404 Not Found</title>\r\n</html>\r\n");
-    Dialog().SpeedbuttonUpdate.Click();
+    Refresh();
     EXPECT_EQ(Tree(), tree);
     EXPECT_EQ(Status(), "Web server not found, using previous update");
     EXPECT_EQ(CopyBytes(), kLinks);
@@ -119,18 +128,45 @@ TEST_F(LinkoraTest, FetchedFileFillsTheTreeAndFailuresKeepThePreviousCopy) {
     // A real 404 answer is a failed fetch.
     ::DeleteFileW((server.Root() + L"\\Linkora_Eng.inf").c_str());
     linkora.URL = server.Url("Linkora_Eng.inf");
-    Dialog().SpeedbuttonUpdate.Click();
+    Refresh();
     EXPECT_EQ(Tree(), tree);
     EXPECT_EQ(Status(), "Connection error, using previous update");
     EXPECT_EQ(CopyBytes(), kLinks);
 
     // The server stopped.
     server.Stop();
-    Dialog().SpeedbuttonUpdate.Click();
+    Refresh();
     EXPECT_EQ(Tree(), tree);
     EXPECT_EQ(Status(), "Connection error, using previous update");
     EXPECT_EQ(CopyBytes(), kLinks);
-    EXPECT_FALSE(win::FileExists(Dialog().CopyPath() + ".tmp")) << "no temporary file is left";
+    WIN32_FIND_DATAW found{};
+    const HANDLE temporary = FindFirstFileW(win::Widen(copyFolder + "~*.tmp").c_str(), &found);
+    EXPECT_EQ(temporary, INVALID_HANDLE_VALUE) << "no temporary file is left";
+    if (temporary != INVALID_HANDLE_VALUE) FindClose(temporary);
+}
+
+// Only a complete links file with a group replaces the copy: an answer cut short, an empty one
+// or a network's login page leave it as it was, and the tree shows it.
+TEST_F(LinkoraTest, CutOrEmptyAnswersKeepTheCopy) {
+    server.Put(L"links.inf", kLinks);
+    ASSERT_TRUE(server.Hostile());
+    linkora.URL = server.Url("file/links.inf");
+    Show();
+    const std::string tree = Tree();
+    ASSERT_EQ(CopyBytes(), kLinks);
+    const std::pair<const char*, const char*> cases[] = {
+        {"cut/links.inf", "Connection error, using previous update"},
+        {"short/links.inf", "Connection error, using previous update"},
+        {"empty/links.inf", "Web server not found, using previous update"},
+        {"portal/links.inf", "Web server not found, using previous update"},
+    };
+    for (const auto& [path, status] : cases) {
+        linkora.URL = server.Url(path);
+        Show();
+        EXPECT_EQ(Status(), status) << path;
+        EXPECT_EQ(Tree(), tree) << path;
+        EXPECT_EQ(CopyBytes(), kLinks) << path;
+    }
 }
 
 TEST_F(LinkoraTest, NoServerAndNoCopyLeavesTheTreeEmpty) {
@@ -142,7 +178,7 @@ TEST_F(LinkoraTest, NoServerAndNoCopyLeavesTheTreeEmpty) {
                          Case{lgFrancais, "Connection error, request aborted"}}) {
         linkora.Language = c.language;
         linkora.URL = "http://127.0.0.1:1/Linkora_Ned.inf";  // nothing listens there
-        linkora.ShowDirectory();
+        Show();
         EXPECT_EQ(Tree(), "");
         EXPECT_EQ(Status(), c.status);
         EXPECT_FALSE(win::FileExists(Dialog().CopyPath()));
@@ -152,7 +188,7 @@ TEST_F(LinkoraTest, NoServerAndNoCopyLeavesTheTreeEmpty) {
     ASSERT_TRUE(server.ServeFiles());
     linkora.Language = lgNederlands;
     linkora.URL = server.Url("Linkora_Ned.inf");
-    linkora.ShowDirectory();
+    Show();
     EXPECT_EQ(Tree(), "");
     EXPECT_EQ(Status(), "Web server niet gevonden, aanvraag afgebroken");
     EXPECT_FALSE(win::FileExists(Dialog().CopyPath()));
@@ -163,8 +199,7 @@ TEST_F(LinkoraTest, ClickTellsTheOwnerFirstAndOpensOnlyWebAndMail) {
     const std::wstring file = server.Folder() + L"\\links.inf";
     testhttp::WriteAll(file, kLinks);
     linkora.URL = win::Narrow(file);
-    linkora.ShowDirectory();
-    Pump();
+    Show();
     ASSERT_EQ(Tree(), "Wisselkoersen: ECB Valomat | Contact: Mail Local file Program");
     EXPECT_EQ(Status(), "");
 
@@ -198,17 +233,17 @@ TEST_F(LinkoraTest, ClickTellsTheOwnerFirstAndOpensOnlyWebAndMail) {
 
 TEST_F(LinkoraTest, WindowSizeAndInformationButton) {
     linkora.URL = win::Narrow(server.Folder() + L"\\none.inf");
-    linkora.ShowDirectory();
+    Show();
     EXPECT_EQ(Dialog().Width(), 470);
     EXPECT_EQ(Dialog().Height(), 310);
     SetWindowPos(Dialog().Handle(), nullptr, 0, 0, 200, 100, SWP_NOMOVE | SWP_NOZORDER);
     EXPECT_EQ(Dialog().Width(), 470) << "no smaller than designed";
     EXPECT_FALSE(Dialog().SpeedButtonInfo.Visible());
     linkora.Information = "  ";
-    linkora.ShowDirectory();
+    Show();
     EXPECT_FALSE(Dialog().SpeedButtonInfo.Visible()) << "blank information";
     linkora.Information = "Links chosen by the maker.";
-    linkora.ShowDirectory();
+    Show();
     EXPECT_TRUE(Dialog().SpeedButtonInfo.Visible());
     EXPECT_EQ(Dialog().SpeedButtonInfo.Hint(), "Links chosen by the maker.");
 }

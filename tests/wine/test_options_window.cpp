@@ -10,6 +10,7 @@
 
 #include "core/SettingsStore.h"
 #include "keys.h"
+#include "local_http.h"
 #include "ui/Options_win.h"
 #include "ui/Print_win.h"
 #include "win/Locale.h"
@@ -387,12 +388,15 @@ TEST_F(OptionsTest, AfterTheDialogTheMainWindowConvertsWithTheNewSettings) {
         Press(VK_ESCAPE);
     });
     EXPECT_EQ(main->Rec.Koers[13], 0.5L);
-    // BEF, the current from-currency, is no longer offered: the first listed slot takes over.
+    // BEF, the current from-currency, is no longer offered: the first listed slot takes over,
+    // and the result follows without an entry the user never made.
     EXPECT_EQ(main->Rec.VanMunt, 1);
     EXPECT_TRUE(main->SpeedButton_Van[0].Down());
     EXPECT_EQ(main->Label_Van.Text(), "euro (EURO,€)");
-    main->SpeedButton_Naar1Click(nullptr);
     EXPECT_EQ(main->Edit_Naar.Text(), "100,00");
+    EXPECT_TRUE(print->Entries().empty());
+    main->SpeedButton_Naar1Click(nullptr);
+    EXPECT_EQ(print->Entries().size(), 1u) << "a currency click still records";
     main->Rec.NaarMunt = 13;
     main->SpeedButton_Naar1Click(nullptr);
     EXPECT_EQ(main->Edit_Naar.Text(), "50,00") << "100 euro at the new rate";
@@ -444,23 +448,21 @@ TEST_F(OptionsTest, DefiningOwnCurrenciesRefreshesTheirRows) {
     });
 }
 
-// The bank's rates button with the fetch handed in: each failure leaves rates, boxes and day as
-// they were and says so; a good file fills the boxes at once and stays after the dialog closes
-// the way Esc does, as typed rates do; a rate typed by hand then takes the day away.
+// The bank's rates button with a local file (read off the window's thread like a web address):
+// each failure leaves rates, boxes and day as they were and says so; a good file fills the boxes
+// at once and stays after the dialog closes the way Esc does, as typed rates do; a rate typed by
+// hand then takes the day away.
 TEST_F(OptionsTest, TheBanksRatesFillTheBoxesAndFailuresChangeNothing) {
-    std::vector<std::optional<std::string>> answers = {
-        std::nullopt, "<html><body>Bad gateway</body></html>",
+    wchar_t temp[MAX_PATH]{};
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring file = std::wstring(temp) + L"valomat-options-daily.xml";
+    DeleteFileW(file.c_str());
+    const std::string bad = "<html><body>Bad gateway</body></html>";
+    const std::string good =
         "<gesmes:Envelope><Cube><Cube time='2026-12-04'><Cube currency='USD' rate='1.0432'/>"
         "<Cube currency='GBP' rate='0.83105'/><Cube currency='PLN' rate='4.2675'/>"
-        "<Cube currency='HUF' rate='411.35'/></Cube></Cube></gesmes:Envelope>"};
-    std::vector<std::string> asked;
-    opties->FetchRates = [&](const std::string& address) {
-        asked.push_back(address);
-        auto answer = answers.front();
-        answers.erase(answers.begin());
-        return answer;
-    };
-    main->Rec.KoersenURL = "C:\\Koersen\\eurofxref-daily.xml";
+        "<Cube currency='HUF' rate='411.35'/></Cube></Cube></gesmes:Envelope>";
+    main->Rec.KoersenURL = " " + win::Narrow(file) + " ";  // blanks around it do not count
     main->Rec.Munteenheid[21] = "PLN";
     const RecRec before = main->Rec;
     const std::string day = "Referentiekoersen ECB van " + win::FormatShortDate(2026, 12, 4);
@@ -470,18 +472,25 @@ TEST_F(OptionsTest, TheBanksRatesFillTheBoxesAndFailuresChangeNothing) {
         win::Button& button = Control<win::Button>("Button_ECB");
         EXPECT_EQ(button.Text(), "ECB-koersen ophalen");
         EXPECT_EQ(line.Text(), "") << "typed rates have no day";
-        const char* failures[] = {"Geen verbinding met de ECB; koersen ongewijzigd",
-                                  "Bestand van de ECB niet begrepen; koersen ongewijzigd"};
-        for (const char* failure : failures) {
+        auto fetch = [&] {
             SendMessageW(button.Handle(), BM_CLICK, 0, 0);
-            Pump();
+            EXPECT_TRUE(testkeys::PumpUntil([&] { return !opties->FetchingRates(); }));
+            EXPECT_TRUE(button.Enabled());
+        };
+        const std::pair<const std::string*, const char*> failures[] = {
+            {nullptr, "Geen verbinding met de ECB; koersen ongewijzigd"},
+            {&bad, "Bestand van de ECB niet begrepen; koersen ongewijzigd"}};
+        for (const auto& [content, failure] : failures) {
+            if (content) testhttp::WriteAll(file, *content);
+            fetch();
             EXPECT_EQ(line.Text(), failure);
             EXPECT_TRUE(main->Rec == before) << failure;
             EXPECT_EQ(Control<win::Edit>("Edit_Koers19").Text(), "0,89");
         }
-        SendMessageW(button.Handle(), BM_CLICK, 0, 0);
-        Pump();
-        EXPECT_EQ(line.Text(), day);
+        testhttp::WriteAll(file, good);
+        fetch();
+        // The file lacks five of the seven: they keep their rate, and the line says which.
+        EXPECT_EQ(line.Text(), day + "; ongewijzigd: SEK, DKK, NOK, CHF, JPY");
         EXPECT_EQ(Control<win::Edit>("Edit_Koers19").Text(), "1,0432");
         EXPECT_EQ(Control<win::Edit>("Edit_Koers13").Text(), "0,83105");
         EXPECT_EQ(Control<win::Edit>("Edit_Koers21").Text(), "4,2675");
@@ -490,17 +499,18 @@ TEST_F(OptionsTest, TheBanksRatesFillTheBoxesAndFailuresChangeNothing) {
         main->Rec.Taal = 1;
         opties->ApplyLanguage();
         EXPECT_EQ(button.Text(), "Get ECB rates");
-        EXPECT_EQ(line.Text(), "ECB reference rates of " + win::FormatShortDate(2026, 12, 4));
+        EXPECT_EQ(line.Text(), "ECB reference rates of " + win::FormatShortDate(2026, 12, 4) +
+                                   "; unchanged: SEK, DKK, NOK, CHF, JPY");
         main->Rec.Taal = 0;
         opties->ApplyLanguage();
         // Leaving a filled box unchanged keeps the day.
         Control<win::Edit>("Edit_Koers19").SetFocus();
         Press(VK_TAB);
-        EXPECT_EQ(line.Text(), day);
+        EXPECT_EQ(line.Text().substr(0, day.size()), day);
         Press(VK_ESCAPE);
     });
+    DeleteFileW(file.c_str());
     EXPECT_EQ(result, win::mrCancel);
-    EXPECT_EQ(asked, std::vector<std::string>(3, "C:\\Koersen\\eurofxref-daily.xml"));
     EXPECT_EQ(main->Rec.Koers[19], 1.0432L);
     EXPECT_EQ(main->Rec.Koers[13], 0.83105L);
     EXPECT_EQ(main->Rec.Koers[21], 4.2675L);
@@ -510,7 +520,8 @@ TEST_F(OptionsTest, TheBanksRatesFillTheBoxesAndFailuresChangeNothing) {
     Modal([&] {
         ShowPage(opties->TabSheet_VariabeleMunten);
         win::Label& line = Control<win::Label>("Label_ECB");
-        EXPECT_EQ(line.Text(), day) << "the day is shown again";
+        EXPECT_EQ(line.Text(), day + "; ongewijzigd: SEK, DKK, NOK, CHF, JPY")
+            << "the day is shown again";
         Type(Control<win::Edit>("Edit_Koers19"), L"1.1");
         Press(VK_TAB);
         EXPECT_EQ(line.Text(), "");

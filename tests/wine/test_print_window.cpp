@@ -397,6 +397,21 @@ TEST_F(PrintWindowTest, UnwritableFilesAreReportedAndLeaveTheListAlone) {
     ExpectList({kA, kB}, 1);
 }
 
+// A read-only file is refused, as Windows refuses it, and left as it was (Wine would replace it).
+TEST_F(PrintWindowTest, ReadOnlyFilesAreRefused) {
+    Fill({kA});
+    const fs::path locked = dir / "locked.txt";
+    std::ofstream(locked) << "old";
+    SetFileAttributesW(locked.c_str(), FILE_ATTRIBUTE_READONLY);
+    EXPECT_FALSE(print->SaveAsText(win::Narrow(locked.wstring())));
+    EXPECT_FALSE(print->SaveAsWebpage(win::Narrow(locked.wstring())));
+    SetFileAttributesW(locked.c_str(), FILE_ATTRIBUTE_NORMAL);
+    ASSERT_EQ(errors.size(), 2u);
+    EXPECT_EQ(errors[0].rfind("Het bestand is alleen-lezen en werd niet vervangen:", 0), 0u)
+        << errors[0];
+    EXPECT_EQ(ReadFile(locked), "old");
+}
+
 struct LanguageCase {
     int taal;
     const char* caption;
