@@ -3,7 +3,7 @@
 # tool bar and saves it as a web page and as text through the save dialog, as a person would;
 # then checks the files. The own currency's name and symbol are outside the ANSI code page and
 # its code differs from BEF's only in case. The page is saved once more into a folder and file
-# named beyond ASCII (C:\résultats\koers €.htm), typed into the dialog. A second run saves over
+# named beyond ASCII (C:\résultats\koers €.htm), given to the dialog. A second run saves over
 # an old page while every file write beyond 1 KiB fails, as on a full disk: the old page must
 # stay.
 source "$(dirname "$0")/lib.sh"
@@ -50,16 +50,19 @@ open_list() {
   [ -n "$LIST_WIN" ]
 }
 
-# save_as BUTTON_X FILE [replace]: clicks a save button of the list and types the Windows path
-# without extension into the save dialog; with "replace", the file exists, the dialog asks
+# save_as BUTTON_X FILE [replace]: clicks a save button of the list and gives the save dialog
+# the Windows path without extension; with "replace", the file exists, the dialog asks
 # first, and the answer is Yes.
 save_as() {
   click_in "$LIST_WIN" "$1" "$LIST_TOOLS_Y"
   wait_until 10 window_shown 'Resultaten opslaan' || { echo "no save dialog"; return 1; }
   local dialog; dialog=$(window_named 'Resultaten opslaan')
   wait_until 10 has_focus "$dialog" || true
-  xdotool type --delay 20 "$2"
-  xdotool key Return
+  # Pasted, not typed: a key that xdotool maps for a character beyond the keyboard's may be
+  # mapped back before Wine translates it, on a busy machine.
+  printf '%s' "$2" | xclip -selection clipboard
+  wait_until 10 clipboard_is "$2" || true
+  xdotool key ctrl+a ctrl+v Return
   if [ "${3:-}" = replace ]; then
     # The question comes in a box of its own, which takes the focus from the dialog.
     wait_until 10 eval '! has_focus "$dialog"' || true
@@ -110,7 +113,7 @@ check "text as UTF-8 with a byte-order mark, nothing changed" \
   "$(printf '\xEF\xBB\xBF100,00,złoty,bef,zł€,4.034,frank,BEF,BF\r\n2.500,00,złoty,bef,zł€,100.850,frank,BEF,BF\r\n')" \
   "$(cat "$out/koers.txt" 2>/dev/null)"
 
-# Characters beyond ASCII on the whole road: typed into the save dialog, through the program's
+# Characters beyond ASCII on the whole road: into the save dialog, through the program's
 # wide calls and Wine, to the Linux file names.
 drive_c="$WINEPREFIX/drive_c"
 mkdir -p "$drive_c/résultats"

@@ -75,7 +75,8 @@ inline std::string WaitForLine(const std::wstring& path, const std::string& key,
 // hangs up; /short/NAME announces all of it, sends half and hangs up; /empty, /portal (a
 // network's login page), /redirect-dead (to a port nobody listens on) answer at once; /silent
 // never answers; the drips send one byte every half second: the status line, the headers, a
-// body with and without a length, chunks; /flood sends headers without end.
+// body with and without a length, chunks; /flood sends headers without end. It is also a
+// proxy: a whole address as the target is taken by its path, and CONNECT opens a tunnel.
 inline constexpr char kHostileServer[] = R"(import socket, threading, time
 s = socket.socket()
 s.bind(('127.0.0.1', 0))
@@ -96,9 +97,22 @@ def serve(c):
     request = b''
     while b'\r\n\r\n' not in request:
         request += c.recv(65536) or b'\r\n\r\n'
-    path = request.split(b' ')[1].decode()
+    method, path = request.split(b' ')[0], request.split(b' ')[1].decode()
     log.write(path + '\n')
     log.flush()
+    if method == b'CONNECT':
+        host, _, port = path.rpartition(':')
+        t = socket.create_connection((host, int(port)))
+        c.sendall(b'HTTP/1.1 200 Connection established\r\n\r\n')
+        def pipe(a, b):
+            while data := a.recv(65536):
+                b.sendall(data)
+            b.close()
+        threading.Thread(target=pipe, args=(t, c), daemon=True).start()
+        pipe(c, t)
+        return
+    if path.startswith('http://'):
+        path = '/' + path.split('/', 3)[3]
     kind, _, name = path[1:].partition('/')
     body = open('root/' + name, 'rb').read() if name else b''
     half = body[:len(body) // 2]

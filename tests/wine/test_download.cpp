@@ -76,6 +76,45 @@ TEST_F(DownloadTest, HttpsOnlyFromAServerThatProvesWhoItIs) {
               win::DownloadError::Certificate);
 }
 
+// The user's proxy from the system's settings: http asked with the whole address, https through
+// a tunnel, the bypass list going direct.
+TEST_F(DownloadTest, ThroughTheUsersProxy) {
+    server.Put(L"a.txt", "through");
+    ASSERT_TRUE(server.Hostile());
+    testhttp::Server tls;
+    tls.Put(L"b.txt", "tunnelled");
+    ASSERT_TRUE(tls.ServeTls());
+    win::TrustRootForTests(testhttp::PemToDer(tls.Certificate()));
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER,
+                              L"Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings", 0,
+                              nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    const auto set = [key](const wchar_t* name, const std::wstring& text) {
+        RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                       static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+    };
+    const DWORD on = 1;
+    RegSetValueExW(key, L"ProxyEnable", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&on), 4);
+    set(L"ProxyServer", L"http=127.0.0.1:" + std::to_wstring(server.Port()) + L";https=127.0.0.1:" +
+                            std::to_wstring(server.Port()));
+    set(L"ProxyOverride", L"direct.invalid");
+
+    EXPECT_EQ(win::Download({.url = "http://rates.invalid/file/a.txt"}).body, "through");
+    EXPECT_EQ(
+        win::Download({.url = "https://localhost:" + std::to_string(tls.Port()) + "/b.txt"}).body,
+        "tunnelled");
+    EXPECT_EQ(win::Download({.url = "http://direct.invalid/file/a.txt"}).error,
+              win::DownloadError::Connection)
+        << "the bypass list goes direct, where no such name is";
+    EXPECT_EQ(server.Requests(),
+              "http://rates.invalid/file/a.txt\nlocalhost:" + std::to_string(tls.Port()) + "\n");
+    RegDeleteValueW(key, L"ProxyEnable");
+    RegDeleteValueW(key, L"ProxyServer");
+    RegDeleteValueW(key, L"ProxyOverride");
+    RegCloseKey(key);
+}
+
 TEST(DownloadAddress, OnlyHttpAndHttpsAreFetched) {
     for (const char* url :
          {"", "ftp://127.0.0.1/a", "file:///c:/windows/win.ini", "c:\\windows\\win.ini", "http://",
