@@ -12,11 +12,13 @@
 #include "util/zt_Misc_win.h"
 #include "win/Application.h"
 #include "win/Clipboard.h"
+#include "win/StartupLog.h"
 
 namespace {
 
 // Private window messages.
 constexpr UINT kClipboardFlagMessage = WM_APP + 3;
+constexpr UINT kFirstPaintDoneMessage = WM_APP + 4;
 // Formats by which password managers and the like mark content as not for clipboard monitors.
 constexpr const char* kExcludedFormats[] = {"ExcludeClipboardContentFromMonitorProcessing",
                                             "Clipboard Viewer Ignore"};
@@ -64,6 +66,7 @@ void TForm_Main::FormCreate() {
             {.left = work.left, .top = work.top, .right = work.right, .bottom = work.bottom});
     }
     SetPosition(placed.left, placed.top);
+    win::StartupMark("settings loaded");
     ShowDefaults(false);
     if (env_.cleanupRun && env_.registry) DeleteLegacyKey(*env_.registry);
     watch_.SetReady(true);
@@ -78,6 +81,7 @@ void TForm_Main::FormShow() {
     if (Edit_Van.CanFocus()) Edit_Van.SetFocus();
     if (!started_) {
         started_ = true;
+        win::StartupMark("main window shown");
         // Before the window is first painted; into the tray with SysteemLade (see WM_SIZE).
         if (Rec.Minimalizeren) ShowWindow(Handle(), SW_MINIMIZE);
     }
@@ -119,6 +123,15 @@ std::optional<LRESULT> TForm_Main::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
             break;
         case kClipboardFlagMessage:
             SetClipboardNumber(ClipboardWatch::IsNumber(ReadClipboardNotice(), env_.separators));
+            return 0;
+        case WM_PAINT:
+            // Posted now, taken once this first painting is done.
+            if (!painted_) PostMessageW(Handle(), kFirstPaintDoneMessage, 0, 0);
+            painted_ = true;
+            break;
+        case kFirstPaintDoneMessage:
+            win::StartupMark("main window painted");
+            win::StartupCountWindows();
             return 0;
     }
     if (msg == ActivateMessage()) {

@@ -161,7 +161,8 @@ class TForm_Main : public win::Form {
     bool clipboardNumber_ = false;
     bool committing_ = false;  // Convert(true) is moving the focus to the result
     bool saved_ = false;
-    bool started_ = false;                        // shown once: the start-minimised setting is done
+    bool started_ = false;  // shown once: the start-minimised setting is done
+    bool painted_ = false;  // painted once: the start-up log has its last line
     std::optional<win::ClipboardViewer> viewer_;  // from FormCreate to WM_DESTROY
     ClipboardWatch watch_;
     bool writingClipboard_ = false;

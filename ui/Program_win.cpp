@@ -15,6 +15,7 @@
 #include "win/Application.h"
 #include "win/Handle.h"
 #include "win/Locale.h"
+#include "win/StartupLog.h"
 
 namespace {
 struct MutexTraits {
@@ -51,6 +52,7 @@ bool AnotherCopyRuns(win::Handle<MutexTraits>& mutex) {
 }
 
 int Run() {
+    win::StartupMark("program entered");
     EnsureExtendedPrecision();
     win::Handle<MutexTraits> running;
     if (AnotherCopyRuns(running)) return 0;
@@ -63,6 +65,7 @@ int Run() {
         splash->Show();
         UpdateWindow(splash->Handle());
     }
+    win::StartupMark("splash shown");
 
     Win32Registry registry;
     TForm_Main main({.registry = &registry,
@@ -70,15 +73,18 @@ int Run() {
                      .localeLanguage = LanguageFromLocale(),
                      .cleanupRun = IsCleanupRun(CommandLineArguments())});
     if (!main.CreateMain()) return 1;
+    win::StartupMark("main window created");
     // The result list draws with the main window's settings, separators and flags; the
     // options dialog re-captions it. Both are created hidden now, in this order.
     TForm_PrintList printList(main);
     TForm_Opties options(main, &printList);
     if (!options.CreateOpties() || !printList.CreatePrintList()) return 1;
+    win::StartupMark("options dialog and result list created");
     // The own-currencies dialog writes the settings and the pictures that the other windows
     // show; it is the fourth window, created hidden like the two before it.
     TFormEigenMunt eigenMunt(main.Rec, main.Pictures);
     if (!eigenMunt.CreateEigenMunt()) return 1;
+    win::StartupMark("own-currencies dialog created");
     options.ShowOwnCurrencies = [&eigenMunt] { eigenMunt.ShowModal(); };
     main.SetResultSink(&printList);
     main.ApplyLanguage = [&options] { options.ApplyLanguage(); };

@@ -2,6 +2,7 @@
 
 #include "ui/Artwork.h"
 #include "ui/Title_win.h"
+#include "win/StartupLog.h"
 
 namespace {
 
@@ -68,6 +69,7 @@ void TForm_Splash::CreateControls() {
 }
 
 void TForm_Splash::Timer1Timer() {
+    win::StartupMark("splash closes");
     Timer1.SetEnabled(false);
     Close();
 }
