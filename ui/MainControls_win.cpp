@@ -154,6 +154,7 @@ void TForm_Main::CreateToolBar() {
     ToolButton_Paste.SetEnabled(false);
 }
 
+// The captions beside the two boxes stay windows: a screen reader names the boxes by them.
 void TForm_Main::CreateConvertPanel() {
     Panel_Convert.Create({.parent = this,
                           .name = "Panel_Convert",
@@ -199,7 +200,8 @@ void TForm_Main::CreateConvertPanel() {
                       .width = kLabelWidth,
                       .height = 15,
                       .popupMenu = &PopupMenu1,
-                      .transparent = true});
+                      .transparent = true,
+                      .windowed = true});
 
     Edit_Naar.Create({.parent = &Panel_Convert,
                       .name = "Edit_Naar",
@@ -227,7 +229,8 @@ void TForm_Main::CreateConvertPanel() {
                        .width = kLabelWidth,
                        .height = 15,
                        .popupMenu = &PopupMenu1,
-                       .transparent = true});
+                       .transparent = true,
+                       .windowed = true});
 
     Image_Layout.Create({.parent = &Panel_Convert,
                          .name = "Image_Layout",

@@ -87,7 +87,7 @@ check "symbol with the euro sign as references" 2 \
   "$(grep -ac '^z&#322;&#8364;'$'\r''$' "$page" 2>/dev/null || true)"
 check "BEF's flag" 2 "$(grep -ac '^<img src="images/BEF.BMP">' "$page" 2>/dev/null || true)"
 check "bef's own picture" 2 "$(grep -ac '^<img src="images/bef_2.BMP">' "$page" 2>/dev/null || true)"
-check "one picture per code" "BEF.BMP bef_2.BMP" "$(ls "$out/images" 2>/dev/null | sort | xargs)"
+check "one picture per code" "BEF.BMP bef_2.BMP" "$(ls "$out/images" 2>/dev/null | LC_ALL=C sort | xargs)"
 check "pictures are bitmaps" BM "$(head -c 2 "$out/images/bef_2.BMP" 2>/dev/null)"
 check "two different pictures" yes \
   "$(cmp -s "$out/images/BEF.BMP" "$out/images/bef_2.BMP" && echo no || echo yes)"

@@ -12,6 +12,7 @@
 #include "ui/Splash_win.h"
 #include "win/Application.h"
 #include "win/Text.h"
+#include "wine/graphic_mouse.h"
 #include "wine/message_box.h"
 
 namespace {
@@ -60,8 +61,7 @@ class MainWindowTest : public ::testing::Test {
         Pump();
     }
     void Click(win::SpeedButton& button) {
-        SendMessageW(button.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-        SendMessageW(button.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+        graphicmouse::SendClick(button);
         Pump();
     }
     void ClickTool(const win::ToolButton& button) {

@@ -13,6 +13,7 @@
 #include "ui/Options_win.h"
 #include "ui/Print_win.h"
 #include "win/Locale.h"
+#include "wine/graphic_mouse.h"
 
 namespace {
 
@@ -100,8 +101,7 @@ class OptionsTest : public ::testing::Test {
         for (wchar_t c : text) SendMessageW(box.Handle(), WM_CHAR, c, 0);
     }
     void Click(win::SpeedButton& button) {
-        SendMessageW(button.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-        SendMessageW(button.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+        graphicmouse::SendClick(button);
         Pump();
     }
     void CloseBox() {
