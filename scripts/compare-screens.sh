@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Compares what two builds of valomat.exe show, pixel for pixel: the main window in list view
-# and in compact view, the options dialog's four pages, the own-currencies dialog and the
-# calculator, each taken the same way from each build in a fresh Wine prefix on a virtual
+# Compares what two builds of valomat.exe show, pixel for pixel: the splash, the main window in
+# list view and in compact view, the options dialog's four pages, the own-currencies dialog and
+# the calculator, each taken the same way from each build in a fresh Wine prefix on a virtual
 # display (Dutch locale, the pointer away, the caret kept from blinking). Writes the pictures to
 # build/screens/{before,after}/ and, where they differ, a picture of the differing pixels in red
 # (build/screens/diff-NAME.png); prints the number of differing pixels of each pair
@@ -40,7 +40,18 @@ capture() {
 [HKEY_CURRENT_USER\Control Panel\Desktop]
 "CursorBlinkRate"="60000"
 EOF
-  e2e_start "$1"
+  # The splash lives a second: pictures of its window alone (quicker than of the screen) until
+  # one is not black, which a window is until Wine has put what it drew on the screen.
+  e2e_launch "$1"
+  wait_until 10 window_shown 'Valomat 2.81'
+  for _ in $(seq 20); do
+    import -window "$(window_named 'Valomat 2.81')" -strip "$folder/splash.png" 2>/dev/null || true
+    [ "$(convert "$folder/splash.png" -format '%[fx:mean>0.2]' info: 2>/dev/null)" = 1 ] && break
+    sleep 0.03
+  done
+  wait_until 30 window_shown Valomat
+  VALOMAT_WIN=$(window_named Valomat)
+  wait_until 15 no_window_named 'Valomat 2.81'
   e2e_client "$VALOMAT_WIN" 326 427
   xdotool mousemove 0 0
   shot "$VALOMAT_WIN" "$folder/main-list.png"

@@ -48,10 +48,7 @@ void TForm_Main::CreateControls() {
     ImageList_Buttons.Create(kToolPictureSize, kToolPictureSize);
     ImageList_Disabled.Create(kToolPictureSize, kToolPictureSize);
     ImageList_Menus.Create(kMenuPictureSize, kMenuPictureSize);
-    ImageList_VlaggenKlein.Create(kFlagSize, kFlagSize);
-    for (int slot = 1; slot <= 20; ++slot) {
-        ImageList_VlaggenKlein.Add(Pictures.SlotPicture(slot), kFlagBackground);
-    }
+    ImageList_VlaggenKlein.Create(kFlagSize, kFlagSize);  // filled after the first paint
 
     CreateMenus();
     CreateToolBar();

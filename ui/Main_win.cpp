@@ -18,7 +18,9 @@ namespace {
 
 // Private window messages.
 constexpr UINT kClipboardFlagMessage = WM_APP + 3;
-constexpr UINT kFirstPaintDoneMessage = WM_APP + 4;
+// A timer's tick comes only when nothing is left to paint: the first one after the first paint
+// finds the window and all its children painted.
+constexpr UINT_PTR kPaintedTimer = 0x7A01;
 // Formats by which password managers and the like mark content as not for clipboard monitors.
 constexpr const char* kExcludedFormats[] = {"ExcludeClipboardContentFromMonitorProcessing",
                                             "Clipboard Viewer Ignore"};
@@ -125,13 +127,15 @@ std::optional<LRESULT> TForm_Main::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
             SetClipboardNumber(ClipboardWatch::IsNumber(ReadClipboardNotice(), env_.separators));
             return 0;
         case WM_PAINT:
-            // Posted now, taken once this first painting is done.
-            if (!painted_) PostMessageW(Handle(), kFirstPaintDoneMessage, 0, 0);
+            if (!painted_) SetTimer(Handle(), kPaintedTimer, USER_TIMER_MINIMUM, nullptr);
             painted_ = true;
             break;
-        case kFirstPaintDoneMessage:
+        case WM_TIMER:
+            if (wp != kPaintedTimer) break;
+            KillTimer(Handle(), kPaintedTimer);
             win::StartupMark("main window painted");
             win::StartupCountWindows();
+            AfterFirstPaint();
             return 0;
     }
     if (msg == ActivateMessage()) {
@@ -200,6 +204,13 @@ void TForm_Main::RestoreWindow() {
     }
     if (IsIconic(Handle())) ShowWindow(Handle(), SW_RESTORE);
     SetForegroundWindow(Handle());
+}
+
+void TForm_Main::AfterFirstPaint() {
+    // What no one sees at the start waits until the window is on the screen.
+    for (int slot = 1; slot <= 20; ++slot) {
+        ImageList_VlaggenKlein.Add(Pictures.SlotPicture(slot), kFlagBackground);
+    }
 }
 
 Picture TForm_Main::SlotPicture(int slot) const {

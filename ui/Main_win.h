@@ -152,6 +152,7 @@ class TForm_Main : public win::Form {
     void SetPasteEnabled(bool enabled);
     void MoveFocusToResult();
     void SaveOnce();
+    void AfterFirstPaint();
     ClipboardNotice ReadClipboardNotice() const;
 
     MainWindowEnvironment env_;
@@ -162,7 +163,7 @@ class TForm_Main : public win::Form {
     bool committing_ = false;  // Convert(true) is moving the focus to the result
     bool saved_ = false;
     bool started_ = false;  // shown once: the start-minimised setting is done
-    bool painted_ = false;  // painted once: the start-up log has its last line
+    bool painted_ = false;  // painted once: what waited for it has run, or is due
     std::optional<win::ClipboardViewer> viewer_;  // from FormCreate to WM_DESTROY
     ClipboardWatch watch_;
     bool writingClipboard_ = false;

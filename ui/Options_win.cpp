@@ -9,6 +9,7 @@
 #include "win/Download.h"
 #include "win/Folders.h"
 #include "win/Locale.h"
+#include "win/StartupLog.h"
 
 namespace {
 
@@ -38,12 +39,14 @@ TForm_Opties::~TForm_Opties() {
 }
 
 bool TForm_Opties::CreateOpties() {
-    return Create({.caption = OptionTexts(main_.Rec.Taal).caption,
-                   .clientWidth = kClientWidth,
-                   .clientHeight = kClientHeight,
-                   .border = win::BorderKind::ToolWindow,
-                   .owner = &main_,
-                   .name = "Form_Opties"});
+    const bool created = Create({.caption = OptionTexts(main_.Rec.Taal).caption,
+                                 .clientWidth = kClientWidth,
+                                 .clientHeight = kClientHeight,
+                                 .border = win::BorderKind::ToolWindow,
+                                 .owner = &main_,
+                                 .name = "Form_Opties"});
+    win::StartupMark("options dialog created");
+    return created;
 }
 
 void TForm_Opties::OnCommand(int id) {

@@ -148,7 +148,7 @@ void Control::TakeParams(const ControlParams& params, Form& form) {
 
 bool Control::CreateWindowFor(const ControlParams& params, const wchar_t* className, DWORD style,
                               DWORD exStyle, std::string_view text) {
-    if (hwnd_ || !params.parent) return false;
+    if (hwnd_ || !params.parent || !detail::EnsureCommonControls()) return false;
     HWND parentWindow = params.parent->ContainerHandle();
     Form* form = params.parent->ContainerForm();
     if (!parentWindow || !form) return false;

@@ -77,6 +77,10 @@ class Container {
     Control* captured_ = nullptr;  // pressed, holding the mouse
 };
 
+// The part of a window's client area that a WM_PRINTCLIENT's dc lets through (a transparent
+// child asks for the part under it only), or the whole client area.
+RECT PrintArea(HWND window, HDC dc);
+
 // Answers a child notification for the control that owns the child, or nothing when the
 // message is not one or the child is not ours. Every container's window procedure calls it.
 std::optional<LRESULT> ReflectToControl(HWND parent, UINT msg, WPARAM wp, LPARAM lp);

@@ -406,6 +406,7 @@ void Form::SetActiveControl(Control* control) {
 void Form::UpdateHint(Control& control) {
     if (!hwnd_ || !control.Exists()) return;
     if (!tooltip_) {
+        if (!detail::EnsureCommonControls()) return;
         tooltip_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                                      WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
                                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
@@ -609,8 +610,9 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_PRINTCLIENT: {
             RECT r{};
             ::GetClientRect(self, &r);
-            FillSolid(reinterpret_cast<HDC>(wp), r, colour_);
-            PaintGraphics(reinterpret_cast<HDC>(wp), r);
+            const auto dc = reinterpret_cast<HDC>(wp);
+            FillSolid(dc, r, colour_);
+            PaintGraphics(dc, PrintArea(self, dc));
             return 0;
         }
         default:

@@ -44,8 +44,11 @@ bool Control::CreateGraphic(const ControlParams& params, std::string_view text) 
 
 void Control::InvalidateGraphic() {
     if (!graphic_ || !visible_ || !parent_) return;
-    // Only the control's own rectangle: what lies under it paints again, then the control.
-    if (HWND container = parent_->ContainerHandle()) ::InvalidateRect(container, &bounds_, TRUE);
+    // Only the control's own rectangle: what lies under it paints again, then the control. A
+    // container out of sight (not shown yet, or drawing suspended) paints whole when it shows;
+    // asking would cost a round trip to the window system for nothing.
+    HWND container = parent_->ContainerHandle();
+    if (container && ::IsWindowVisible(container)) ::InvalidateRect(container, &bounds_, TRUE);
 }
 
 void Control::PaintGraphic(HDC, const RECT&) {}
@@ -55,6 +58,14 @@ bool Control::TakesMouse(Point) const {
 }
 
 // ---- Container
+
+RECT PrintArea(HWND window, HDC dc) {
+    RECT area{};
+    const int kind = ::GetClipBox(dc, &area);
+    if (kind == SIMPLEREGION || kind == COMPLEXREGION) return area;
+    ::GetClientRect(window, &area);
+    return area;
+}
 
 Container::~Container() {
     for (Control* c : graphics_) c->parent_ = nullptr;

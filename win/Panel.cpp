@@ -39,9 +39,7 @@ std::optional<LRESULT> ContainerControl::WindowMessage(UINT msg, WPARAM wp, LPAR
         case WM_PRINTCLIENT: {
             const auto dc = reinterpret_cast<HDC>(wp);
             PaintContainer(dc);
-            RECT client{};
-            ::GetClientRect(Handle(), &client);
-            PaintGraphics(dc, client);
+            PaintGraphics(dc, PrintArea(Handle(), dc));
             return 0;
         }
         case WM_SIZE:

@@ -3,8 +3,10 @@
  *   window_clock LIMIT_MS TITLE... -- COMMAND [ARGS...]
  *
  * starts COMMAND and prints one line: for each TITLE the milliseconds from the start until a
- * top-level window with exactly that name was on the screen (viewable), -1 when none came
- * within LIMIT_MS. Then it waits for the program to end (the caller closes it), at most
+ * top-level window with exactly that name was on the screen, drawn: viewable, and less than
+ * half of it black (a window is mapped before anything is drawn in it, and Wine draws into a
+ * window surface that reaches X only when it is flushed). -1 when none came within
+ * LIMIT_MS. Then it waits for the program to end (the caller closes it), at most
  * LIMIT_MS more, and ends it when it does not.
  *
  * The X server announces every window it maps on the root (Wine without a window manager puts
@@ -36,17 +38,35 @@ static int ignore_errors(Display *d, XErrorEvent *e) {
     return 0; /* windows vanish between looking and asking */
 }
 
-/* Notes the time for every title the window shows while viewable; returns how many were new. */
+/* Whether something is drawn in the window: Wine's X windows are black until their surface is
+ * flushed, and no window of ours or the yardstick's is half black. */
+static int Drawn(Display *d, Window w, int width, int height) {
+    XImage *image = XGetImage(d, w, 0, 0, (unsigned)width, (unsigned)height, AllPlanes, ZPixmap);
+    if (!image) return 0;
+    long black = 0;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) black += XGetPixel(image, x, y) == 0;
+    }
+    XDestroyImage(image);
+    return black * 2 < (long)width * height;
+}
+
+/* Notes the time for every title the window shows while viewable and drawn; returns how many
+ * were new. */
 static int Match(Display *d, Window w, char **titles, int count, long long *seen, long long now) {
     XWindowAttributes a;
     if (!XGetWindowAttributes(d, w, &a) || a.map_state != IsViewable) return 0;
     char *name = NULL;
     int found = 0;
     if (XFetchName(d, w, &name) && name) {
-        for (int i = 0; i < count; ++i) {
-            if (seen[i] < 0 && strcmp(name, titles[i]) == 0) {
-                seen[i] = now;
-                ++found;
+        int wanted = 0;
+        for (int i = 0; i < count; ++i) wanted |= seen[i] < 0 && strcmp(name, titles[i]) == 0;
+        if (wanted && Drawn(d, w, a.width, a.height)) {
+            for (int i = 0; i < count; ++i) {
+                if (seen[i] < 0 && strcmp(name, titles[i]) == 0) {
+                    seen[i] = now;
+                    ++found;
+                }
             }
         }
         XFree(name);
