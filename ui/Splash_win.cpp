@@ -70,19 +70,25 @@ void TForm_Splash::Draw(HDC dc) {
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 }
 
-std::optional<LRESULT> TForm_Splash::OnMessage(UINT msg, WPARAM, LPARAM) {
+void TForm_Splash::CopyTo(HDC dc) {
+    win::DcHandle memory(dc ? CreateCompatibleDC(dc) : nullptr);
+    if (!memory || !drawn_) return;
+    win::SelectGuard select(memory.Get(), drawn_.Get());
+    BitBlt(dc, 0, 0, kClientWidth, kClientHeight, memory.Get(), 0, 0, SRCCOPY);
+}
+
+std::optional<LRESULT> TForm_Splash::OnMessage(UINT msg, WPARAM wp, LPARAM) {
     switch (msg) {
         case WM_ERASEBKGND:
             return 1;  // the copy covers everything
         case WM_PAINT: {
             win::PaintGuard paint(Handle());
-            win::DcHandle memory(CreateCompatibleDC(paint.Dc()));
-            if (paint.Dc() && memory && drawn_) {
-                win::SelectGuard select(memory.Get(), drawn_.Get());
-                BitBlt(paint.Dc(), 0, 0, kClientWidth, kClientHeight, memory.Get(), 0, 0, SRCCOPY);
-            }
+            CopyTo(paint.Dc());
             return 0;
         }
+        case WM_PRINTCLIENT:
+            CopyTo(reinterpret_cast<HDC>(wp));
+            return 0;
         default:
             return std::nullopt;
     }

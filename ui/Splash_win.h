@@ -23,5 +23,6 @@ class TForm_Splash : public win::Form {
   private:
     // The panel with its wide raised bevel, the picture, the title and the version in its frame.
     void Draw(HDC dc);
+    void CopyTo(HDC dc);
     win::BitmapHandle drawn_;
 };

@@ -374,6 +374,18 @@ TEST_F(OptionsTest, TheMainWindowShownTakesItsTextsFromTheLanguageRoutine) {
     EXPECT_EQ(opties->Caption(), "Préférences");
 }
 
+TEST_F(OptionsTest, TheLanguageRoutineRunsBeforeTheDialogIsMadeWhichThenSpeaksItsLanguage) {
+    opties = std::make_unique<TForm_Opties>(*main, print.get());
+    main->Rec.Taal = 2;
+    opties->ApplyLanguage();
+    EXPECT_FALSE(opties->Exists());
+    EXPECT_EQ(main->GroupBox_Naar.Text(), "Dest.");
+    EXPECT_EQ(main->Menu_Options.Caption(), "Préférences");
+    ASSERT_TRUE(opties->CreateOpties());
+    EXPECT_EQ(opties->Caption(), "Préférences");
+    EXPECT_EQ(opties->TabSheet_Algemeen.Text(), "Général");
+}
+
 TEST_F(OptionsTest, AfterTheDialogTheMainWindowConvertsWithTheNewSettings) {
     main->Edit_Van.SetText("100");
     const int heightBefore = main->ClientHeight();
