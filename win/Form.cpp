@@ -291,6 +291,9 @@ int Form::ClientHeight() const {
 
 void Form::SetClientSize(int width, int height) {
     if (!hwnd_) return;
+    // Asking costs a round trip to the window system (under Wine to its server): not when the
+    // size is what it is already, as after creation most often.
+    if (ClientWidth() == width && ClientHeight() == height) return;
     const auto style = static_cast<DWORD>(::GetWindowLongPtrW(hwnd_, GWL_STYLE));
     const auto exStyle = static_cast<DWORD>(::GetWindowLongPtrW(hwnd_, GWL_EXSTYLE));
     SIZE size = OuterSize(hwnd_, style, exStyle, width, height);
