@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Measures the start-up under the same Wine in one run: the time from starting a program until
-# its first window and its main window are on the screen, against a minimal Win32 program that
-# opens one window (tests/e2e/minimal_window.cpp). The programs take turns, start by start, so
+# its first window and its main window are on the screen, drawn (tests/e2e/window_clock.c, which
+# the X server wakes at each new window and which looks every 2 ms), against a minimal Win32
+# program that opens one window (tests/e2e/minimal_window.cpp). The programs take turns, start by start, so
 # that whatever else the machine does weighs on each alike. Prints the medians, the ratios to the
-# minimal window, the load average before and after, and for each Valomat the windows it holds
-# once started and its own timing log (VALOMAT_STARTUP_LOG).
+# minimal window, the load average before and after, and for each Valomat its own timing log
+# (VALOMAT_STARTUP_LOG): the median time of each phase over as many logged starts, and the
+# windows it holds once started.
 #
 #   scripts/measure-startup.sh [RUNS] [VALOMAT.EXE...]
 #
@@ -64,6 +66,16 @@ for _ in $(seq "$runs"); do
     mains[$i]="${mains[$i]:-} $v"
   done
 done
+# As many starts again with the program's own timing log (a build without it writes nothing):
+# apart from the timed ones, since writing the log takes time too.
+for r in $(seq "$runs"); do
+  for i in "${!exes[@]}"; do
+    log=$cache/startup-log-$i-$r.txt
+    rm -f "$log"
+    VALOMAT_STARTUP_LOG="$(winepath -w "$log" 2>/dev/null | tr -d '\r')" \
+      start "${exes[$i]}" "Valomat 2.81" Valomat >/dev/null
+  done
+done
 echo "load average after:  $(load)"
 m=$(printf '%s\n' "${minimal[@]}" | median)
 echo "minimal window: median ${m} ms (${minimal[*]})"
@@ -75,10 +87,20 @@ for i in "${!exes[@]}"; do
   echo "  first window (splash): median ${f} ms (${firsts[$i]# }), $(LC_ALL=C awk -v a="$f" -v b="$m" 'BEGIN {printf "%.2f", a / b}') x minimal"
   echo "  main window:           median ${v} ms (${mains[$i]# }), $(LC_ALL=C awk -v a="$v" -v b="$m" 'BEGIN {printf "%.2f", a / b}') x minimal"
   echo "  size: $(stat -c %s "$exe") bytes"
-  # One more start with the program's own timing log (a build without it writes nothing).
-  log=$cache/startup-log.txt
-  rm -f "$log"
-  VALOMAT_STARTUP_LOG="$(winepath -w "$log" 2>/dev/null | tr -d '\r')" start "$exe" "Valomat 2.81" Valomat >/dev/null
-  [ -s "$log" ] && sed 's/^/  log: /' "$log" | tr -d '\r'
+  # Each phase of the log: the median of its times, in the order the phases came.
+  cat "$cache"/startup-log-"$i"-*.txt 2>/dev/null | tr -d '\r' | LC_ALL=C awk '
+    /^windows:/ { windows = $0; next }
+    { t = $1; $1 = ""; $2 = ""; sub(/^ +/, ""); if (!($0 in n)) order[++phases] = $0
+      times[$0, ++n[$0]] = t }
+    END {
+      for (p = 1; p <= phases; ++p) {
+        k = order[p]; c = n[k]
+        for (a = 1; a <= c; ++a) v[a] = times[k, a]
+        for (a = 1; a <= c; ++a) for (b = a + 1; b <= c; ++b) if (v[b] < v[a]) { x = v[a]; v[a] = v[b]; v[b] = x }
+        printf "  log: %7.1f ms  %s\n", v[int((c + 1) / 2)], k
+      }
+      if (windows != "") print "  log: " windows
+    }'
+  rm -f "$cache"/startup-log-"$i"-*.txt
 done
 wineserver -k || true
