@@ -36,7 +36,7 @@ static long long NowUs(void) {
     return (long long)t.tv_sec * 1000000 + t.tv_nsec / 1000;
 }
 
-static int ignore_errors(Display *d, XErrorEvent *e) {
+static int ignore_errors(Display* d, XErrorEvent* e) {
     (void)d;
     (void)e;
     return 0; /* windows vanish between looking and asking */
@@ -45,11 +45,11 @@ static int ignore_errors(Display *d, XErrorEvent *e) {
 /* Whether something is drawn in the window: Wine's X windows are black until their surface is
  * flushed. Only a small square in the middle is looked at, so that the looking costs the X
  * server (which the program waits on too) next to nothing. */
-static int Drawn(Display *d, Window w, int width, int height) {
+static int Drawn(Display* d, Window w, int width, int height) {
     const int side = 8;
     if (width < side || height < side) return 1;
-    XImage *image = XGetImage(d, w, (width - side) / 2, (height - side) / 2, side, side, AllPlanes,
-                              ZPixmap);
+    XImage* image =
+        XGetImage(d, w, (width - side) / 2, (height - side) / 2, side, side, AllPlanes, ZPixmap);
     if (!image) return 0;
     int drawn = 0;
     for (int y = 0; y < side && !drawn; ++y) {
@@ -60,11 +60,11 @@ static int Drawn(Display *d, Window w, int width, int height) {
 }
 
 /* Writes the window's picture to the file WINDOW_CLOCK_GRAB names, if it names one. */
-static void Grab(Display *d, Window w, int width, int height) {
-    const char *path = getenv("WINDOW_CLOCK_GRAB");
+static void Grab(Display* d, Window w, int width, int height) {
+    const char* path = getenv("WINDOW_CLOCK_GRAB");
     if (!path || !*path) return;
-    XImage *image = XGetImage(d, w, 0, 0, (unsigned)width, (unsigned)height, AllPlanes, ZPixmap);
-    FILE *f = image ? fopen(path, "wb") : NULL;
+    XImage* image = XGetImage(d, w, 0, 0, (unsigned)width, (unsigned)height, AllPlanes, ZPixmap);
+    FILE* f = image ? fopen(path, "wb") : NULL;
     if (f) {
         fprintf(f, "P6\n%d %d\n255\n", width, height);
         for (int y = 0; y < height; ++y) {
@@ -83,10 +83,10 @@ static void Grab(Display *d, Window w, int width, int height) {
 
 /* Notes the time for every title the window shows while viewable and drawn; returns how many
  * were new. */
-static int Match(Display *d, Window w, char **titles, int count, long long *seen, long long now) {
+static int Match(Display* d, Window w, char** titles, int count, long long* seen, long long now) {
     XWindowAttributes a;
     if (!XGetWindowAttributes(d, w, &a) || a.map_state != IsViewable) return 0;
-    char *name = NULL;
+    char* name = NULL;
     int found = 0;
     if (XFetchName(d, w, &name) && name) {
         int wanted = 0;
@@ -105,7 +105,7 @@ static int Match(Display *d, Window w, char **titles, int count, long long *seen
     return found;
 }
 
-int main(int argc, char **argv) {
+int main(int argc, char** argv) {
     int sep = 0;
     for (int i = 1; i < argc; ++i) {
         if (strcmp(argv[i], "--") == 0) {
@@ -119,8 +119,8 @@ int main(int argc, char **argv) {
         return 2;
     }
     const long long limitUs = atoll(argv[1]) * 1000;
-    char **titles = argv + 2;
-    Display *d = XOpenDisplay(NULL);
+    char** titles = argv + 2;
+    Display* d = XOpenDisplay(NULL);
     if (!d) {
         fprintf(stderr, "window_clock: no display\n");
         return 2;
@@ -158,7 +158,8 @@ int main(int argc, char **argv) {
         struct pollfd p = {ConnectionNumber(d), POLLIN, 0};
         poll(&p, 1, kPollMs);
     }
-    for (int i = 0; i < count; ++i) printf("%s%lld", i ? " " : "", seen[i] < 0 ? -1 : seen[i] / 1000);
+    for (int i = 0; i < count; ++i)
+        printf("%s%lld", i ? " " : "", seen[i] < 0 ? -1 : seen[i] / 1000);
     printf("\n");
     fflush(stdout);
     XCloseDisplay(d);
