@@ -32,7 +32,8 @@ bool TztLinkLabel::Create(const LinkLabelParams& params) {
                              .text = params.caption,
                              .alignment = params.alignment,
                              .transparent = params.transparent,
-                             .autoSize = params.autoSize})) {
+                             .autoSize = params.autoSize,
+                             .windowed = true})) {  // Tab reaches it
         return false;
     }
     Link = params.link;

@@ -2,11 +2,11 @@
 # Installs the Debian packages that building, running and testing Valomat need, if missing.
 set -euo pipefail
 # clang and its libFuzzer runtime (libclang-rt-14-dev) build the fuzz harnesses; python3 serves
-# the local web pages of the download tests.
-# locales holds the definitions that localedef compiles (below).
+# the local web pages of the download tests; libx11-dev builds the window clock of the
+# start-up measurement; locales holds the definitions that localedef compiles (below).
 packages=(cmake make g++ googletest libbenchmark-dev clang libclang-rt-14-dev g++-mingw-w64-x86-64-posix
-          wine wine64 fonts-wine xvfb xclip xdotool imagemagick xauth procps python3 locales
-          ${VALOMAT_EXTRA_PACKAGES:-})
+          wine wine64 fonts-wine xvfb xclip xdotool imagemagick xauth procps python3 libx11-dev
+          locales ${VALOMAT_EXTRA_PACKAGES:-})
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

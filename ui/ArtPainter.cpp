@@ -9,8 +9,6 @@
 namespace art {
 namespace {
 
-constexpr int kSamples = 4;  // per axis: 16 samples a pixel
-
 int Channel(Colour c, int shift) {
     return static_cast<int>((c >> shift) & 0xFF);
 }
@@ -84,27 +82,11 @@ void Painter::VerticalGradient(Box box, Colour top, Colour bottom) {
     }
 }
 
-void Painter::Shape(double left, double top, double right, double bottom, const Inside& inside,
-                    Colour c) {
-    int x0 = std::max(clip_.left, static_cast<int>(std::floor(left)));
-    int y0 = std::max(clip_.top, static_cast<int>(std::floor(top)));
-    int x1 = std::min(clip_.right, static_cast<int>(std::ceil(right)));
-    int y1 = std::min(clip_.bottom, static_cast<int>(std::ceil(bottom)));
-    for (int y = y0; y < y1; ++y) {
-        for (int x = x0; x < x1; ++x) {
-            int hits = 0;
-            for (int sy = 0; sy < kSamples; ++sy) {
-                for (int sx = 0; sx < kSamples; ++sx) {
-                    double px = x + (sx + 0.5) / kSamples;
-                    double py = y + (sy + 0.5) / kSamples;
-                    if (px >= left && px < right && py >= top && py < bottom && inside(px, py)) {
-                        ++hits;
-                    }
-                }
-            }
-            Blend(x, y, c, static_cast<double>(hits) / (kSamples * kSamples));
-        }
-    }
+Box Painter::Covering(double left, double top, double right, double bottom) const {
+    return {std::max(clip_.left, static_cast<int>(std::floor(left))),
+            std::max(clip_.top, static_cast<int>(std::floor(top))),
+            std::min(clip_.right, static_cast<int>(std::ceil(right))),
+            std::min(clip_.bottom, static_cast<int>(std::ceil(bottom)))};
 }
 
 void Painter::Ellipse(double cx, double cy, double rx, double ry, Colour c) {
@@ -138,21 +120,42 @@ void Painter::Polygon(std::span<const Point> points, Colour c) {
         top = std::min(top, p.y);
         bottom = std::max(bottom, p.y);
     }
-    std::vector<Point> corners(points.begin(), points.end());
-    Shape(
-        left, top, right, bottom,
-        [&corners](double x, double y) {
-            bool inside = false;
-            for (std::size_t i = 0, j = corners.size() - 1; i < corners.size(); j = i++) {
-                const Point& a = corners[i];
-                const Point& b = corners[j];
-                if ((a.y > y) != (b.y > y) && x < (b.x - a.x) * (y - a.y) / (b.y - a.y) + a.x) {
-                    inside = !inside;
+    // The even-odd test of a sample point counts the edges crossing its row left of it. Where
+    // each edge crosses depends on the row only: it is worked out once per row of samples, by
+    // the same expression, and the samples of the row are counted against it.
+    const Box pixels = Covering(left, top, right, bottom);
+    const int width = std::max(0, pixels.right - pixels.left);
+    std::vector<int> hits(static_cast<std::size_t>(width));
+    std::vector<double> crossings;
+    for (int y = pixels.top; y < pixels.bottom; ++y) {
+        std::fill(hits.begin(), hits.end(), 0);
+        for (int sy = 0; sy < kSamples; ++sy) {
+            const double py = y + (sy + 0.5) / kSamples;
+            if (py < top || py >= bottom) continue;
+            crossings.clear();
+            for (std::size_t i = 0, j = points.size() - 1; i < points.size(); j = i++) {
+                const Point& a = points[i];
+                const Point& b = points[j];
+                if ((a.y > py) != (b.y > py)) {
+                    crossings.push_back((b.x - a.x) * (py - a.y) / (b.y - a.y) + a.x);
                 }
             }
-            return inside;
-        },
-        c);
+            for (int x = pixels.left; x < pixels.right; ++x) {
+                for (int sx = 0; sx < kSamples; ++sx) {
+                    const double px = x + (sx + 0.5) / kSamples;
+                    if (px < left || px >= right) continue;
+                    bool inside = false;
+                    for (const double cross : crossings) inside ^= px < cross;
+                    if (inside) ++hits[static_cast<std::size_t>(x - pixels.left)];
+                }
+            }
+        }
+        for (int x = pixels.left; x < pixels.right; ++x) {
+            Blend(x, y, c,
+                  static_cast<double>(hits[static_cast<std::size_t>(x - pixels.left)]) /
+                      (kSamples * kSamples));
+        }
+    }
 }
 
 void Painter::Line(Point a, Point b, double width, Colour c) {

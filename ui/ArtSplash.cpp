@@ -14,6 +14,8 @@ Picture SplashPicture() {
     // A soft glow behind the coin and the stars.
     for (int y = 0; y < kSplashPictureHeight; ++y) {
         for (int x = 0; x < kSplashPictureWidth; ++x) {
+            // Beyond 48 in either direction the distance is beyond 48 too.
+            if (std::abs(x + 0.5 - centre.x) >= 48 || std::abs(y + 0.5 - centre.y) >= 48) continue;
             double d = std::hypot(x + 0.5 - centre.x, y + 0.5 - centre.y) / 48;
             if (d < 1) p.Blend(x, y, MakeColour(96, 150, 220), 0.55 * (1 - d * d));
         }

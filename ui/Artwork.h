@@ -88,10 +88,28 @@ class Painter {
     void Frame(Box box, Colour c);  // one pixel wide, inside the box
     void VerticalGradient(Box box, Colour top, Colour bottom);
 
-    using Inside = std::function<bool(double x, double y)>;
-    // Fills every part of [left, right) x [top, bottom) where inside holds.
+    // Fills every part of [left, right) x [top, bottom) where inside(x, y) holds.
+    template <typename Inside>
     void Shape(double left, double top, double right, double bottom, const Inside& inside,
-               Colour c);
+               Colour c) {
+        const Box pixels = Covering(left, top, right, bottom);
+        for (int y = pixels.top; y < pixels.bottom; ++y) {
+            for (int x = pixels.left; x < pixels.right; ++x) {
+                int hits = 0;
+                for (int sy = 0; sy < kSamples; ++sy) {
+                    for (int sx = 0; sx < kSamples; ++sx) {
+                        double px = x + (sx + 0.5) / kSamples;
+                        double py = y + (sy + 0.5) / kSamples;
+                        if (px >= left && px < right && py >= top && py < bottom &&
+                            inside(px, py)) {
+                            ++hits;
+                        }
+                    }
+                }
+                Blend(x, y, c, static_cast<double>(hits) / (kSamples * kSamples));
+            }
+        }
+    }
     void Ellipse(double cx, double cy, double rx, double ry, Colour c);
     void Disc(double cx, double cy, double r, Colour c) { Ellipse(cx, cy, r, r, c); }
     void Ring(double cx, double cy, double outer, double inner, Colour c);
@@ -100,6 +118,10 @@ class Painter {
     void Star(Point centre, double outer, double inner, int points, double turn, Colour c);
 
   private:
+    static constexpr int kSamples = 4;  // per axis: 16 samples a pixel
+    // The pixels, inside the clip, that [left, right) x [top, bottom) touches.
+    Box Covering(double left, double top, double right, double bottom) const;
+
     Picture& target_;
     Box clip_;
     bool hasKey_ = false;

@@ -48,10 +48,7 @@ void TForm_Main::CreateControls() {
     ImageList_Buttons.Create(kToolPictureSize, kToolPictureSize);
     ImageList_Disabled.Create(kToolPictureSize, kToolPictureSize);
     ImageList_Menus.Create(kMenuPictureSize, kMenuPictureSize);
-    ImageList_VlaggenKlein.Create(kFlagSize, kFlagSize);
-    for (int slot = 1; slot <= 20; ++slot) {
-        ImageList_VlaggenKlein.Add(Pictures.SlotPicture(slot), kFlagBackground);
-    }
+    ImageList_VlaggenKlein.Create(kFlagSize, kFlagSize);  // filled after the first paint
 
     CreateMenus();
     CreateToolBar();
@@ -154,6 +151,7 @@ void TForm_Main::CreateToolBar() {
     ToolButton_Paste.SetEnabled(false);
 }
 
+// The captions beside the two boxes stay windows: a screen reader names the boxes by them.
 void TForm_Main::CreateConvertPanel() {
     Panel_Convert.Create({.parent = this,
                           .name = "Panel_Convert",
@@ -199,7 +197,8 @@ void TForm_Main::CreateConvertPanel() {
                       .width = kLabelWidth,
                       .height = 15,
                       .popupMenu = &PopupMenu1,
-                      .transparent = true});
+                      .transparent = true,
+                      .windowed = true});
 
     Edit_Naar.Create({.parent = &Panel_Convert,
                       .name = "Edit_Naar",
@@ -227,7 +226,8 @@ void TForm_Main::CreateConvertPanel() {
                        .width = kLabelWidth,
                        .height = 15,
                        .popupMenu = &PopupMenu1,
-                       .transparent = true});
+                       .transparent = true,
+                       .windowed = true});
 
     Image_Layout.Create({.parent = &Panel_Convert,
                          .name = "Image_Layout",

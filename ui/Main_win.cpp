@@ -12,12 +12,15 @@
 #include "util/zt_Misc_win.h"
 #include "win/Application.h"
 #include "win/Clipboard.h"
+#include "win/StartupLog.h"
 
 namespace {
 
 // Private window messages.
 constexpr UINT kClipboardFlagMessage = WM_APP + 3;
-constexpr UINT kFirstShownMessage = WM_APP + 4;
+// A timer's tick comes only when nothing is left to paint: the first one after the first paint
+// finds the window and all its children painted.
+constexpr UINT_PTR kPaintedTimer = 0x7A01;
 // Formats by which password managers and the like mark content as not for clipboard monitors.
 constexpr const char* kExcludedFormats[] = {"ExcludeClipboardContentFromMonitorProcessing",
                                             "Clipboard Viewer Ignore"};
@@ -65,6 +68,7 @@ void TForm_Main::FormCreate() {
             {.left = work.left, .top = work.top, .right = work.right, .bottom = work.bottom});
     }
     SetPosition(placed.left, placed.top);
+    win::StartupMark("settings loaded");
     ShowDefaults(false);
     if (env_.cleanupRun && env_.registry) DeleteLegacyKey(*env_.registry);
     watch_.SetReady(true);
@@ -79,9 +83,9 @@ void TForm_Main::FormShow() {
     if (Edit_Van.CanFocus()) Edit_Van.SetFocus();
     if (!started_) {
         started_ = true;
+        win::StartupMark("main window shown");
         // Before the window is first painted; into the tray with SysteemLade (see WM_SIZE).
         if (Rec.Minimalizeren) ShowWindow(Handle(), SW_MINIMIZE);
-        PostMessageW(Handle(), kFirstShownMessage, 0, 0);
     }
 }
 
@@ -122,7 +126,16 @@ std::optional<LRESULT> TForm_Main::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case kClipboardFlagMessage:
             SetClipboardNumber(ClipboardWatch::IsNumber(ReadClipboardNotice(), env_.separators));
             return 0;
-        case kFirstShownMessage:
+        case WM_PAINT:
+            if (!painted_) SetTimer(Handle(), kPaintedTimer, USER_TIMER_MINIMUM, nullptr);
+            painted_ = true;
+            break;
+        case WM_TIMER:
+            if (wp != kPaintedTimer) break;
+            KillTimer(Handle(), kPaintedTimer);
+            win::StartupMark("main window painted");
+            win::StartupCountWindows();
+            AfterFirstPaint();
             if (AfterFirstShow) AfterFirstShow();
             return 0;
     }
@@ -192,6 +205,13 @@ void TForm_Main::RestoreWindow() {
     }
     if (IsIconic(Handle())) ShowWindow(Handle(), SW_RESTORE);
     SetForegroundWindow(Handle());
+}
+
+void TForm_Main::AfterFirstPaint() {
+    // What no one sees at the start waits until the window is on the screen.
+    for (int slot = 1; slot <= 20; ++slot) {
+        ImageList_VlaggenKlein.Add(Pictures.SlotPicture(slot), kFlagBackground);
+    }
 }
 
 Picture TForm_Main::SlotPicture(int slot) const {

@@ -66,7 +66,8 @@ class TForm_Main : public win::Form {
     std::function<void()> ApplyLanguage;
     // Shows the options dialog modally.
     std::function<void()> ShowOptions;
-    // Runs once, from the message loop, after the window has first shown (the rates at start).
+    // Runs once, from the message loop, after the window has first been painted (the rates at
+    // start).
     std::function<void()> AfterFirstShow;
 
     bool ListView() const { return listView_; }
@@ -155,6 +156,7 @@ class TForm_Main : public win::Form {
     void SetPasteEnabled(bool enabled);
     void MoveFocusToResult();
     void SaveOnce();
+    void AfterFirstPaint();
     ClipboardNotice ReadClipboardNotice() const;
 
     MainWindowEnvironment env_;
@@ -164,7 +166,8 @@ class TForm_Main : public win::Form {
     bool clipboardNumber_ = false;
     bool committing_ = false;  // Convert(true) is moving the focus to the result
     bool saved_ = false;
-    bool started_ = false;                        // shown once: the start-minimised setting is done
+    bool started_ = false;  // shown once: the start-minimised setting is done
+    bool painted_ = false;  // painted once: what waited for it has run, or is due
     std::optional<win::ClipboardViewer> viewer_;  // from FormCreate to WM_DESTROY
     ClipboardWatch watch_;
     bool writingClipboard_ = false;

@@ -7,6 +7,7 @@
 #include "core/EcbRates.h"
 #include "ui/Languages.h"
 #include "win/Locale.h"
+#include "win/StartupLog.h"
 
 namespace {
 
@@ -34,12 +35,14 @@ TForm_Opties::~TForm_Opties() {
 }
 
 bool TForm_Opties::CreateOpties() {
-    return Create({.caption = OptionTexts(main_.Rec.Taal).caption,
-                   .clientWidth = kClientWidth,
-                   .clientHeight = kClientHeight,
-                   .border = win::BorderKind::ToolWindow,
-                   .owner = &main_,
-                   .name = "Form_Opties"});
+    const bool created = Create({.caption = OptionTexts(main_.Rec.Taal).caption,
+                                 .clientWidth = kClientWidth,
+                                 .clientHeight = kClientHeight,
+                                 .border = win::BorderKind::ToolWindow,
+                                 .owner = &main_,
+                                 .name = "Form_Opties"});
+    win::StartupMark("options dialog created");
+    return created;
 }
 
 void TForm_Opties::OnCommand(int id) {
@@ -325,7 +328,9 @@ void TForm_Opties::CheckBox_KoersenBijStartClick() {
 
 void TForm_Opties::FetchRatesAtStart() {
     const RecRec& rec = main_.Rec;
-    if (rec.KoersenBijStart && RatesAreStale(rec.KoersDatum, Today())) StartRatesFetch();
+    if (!rec.KoersenBijStart || !RatesAreStale(rec.KoersDatum, Today())) return;
+    // The fetch reports to this window, which is made when first needed.
+    if (Exists() || CreateOpties()) StartRatesFetch();
 }
 
 bool TForm_Opties::StartRatesFetch() {

@@ -64,8 +64,9 @@ class TForm_Opties : public win::Form {
     void BitBtn_OKClick();
 
     // Fetches the bank's rates in the background, once, when the user asked for that and the
-    // rates are older than a working day; called when the main window has first shown. A
-    // failure is told only by the line, the next time the dialog shows.
+    // rates are older than a working day; called when the main window has first been painted
+    // (the dialog is made then, when it has to fetch). A failure is told only by the line, the
+    // next time the dialog shows.
     void FetchRatesAtStart();
     bool FetchingRates() const { return fetch_.Running(); }
     // How long a fetch of the rates may take, from the click to the line that tells.

@@ -3,6 +3,7 @@
 #include "core/CurrencyTable.h"
 #include "ui/OwnCurrency.h"
 #include "win/Application.h"
+#include "win/StartupLog.h"
 
 namespace {
 
@@ -48,11 +49,13 @@ TFormEigenMunt::~TFormEigenMunt() {
 }
 
 bool TFormEigenMunt::CreateEigenMunt() {
-    return Create({.caption = OwnTexts(rec_.Taal).caption,
-                   .clientWidth = kClientWidth,
-                   .clientHeight = kClientHeight,
-                   .border = win::BorderKind::ToolWindow,
-                   .name = "FormEigenMunt"});
+    const bool created = Create({.caption = OwnTexts(rec_.Taal).caption,
+                                 .clientWidth = kClientWidth,
+                                 .clientHeight = kClientHeight,
+                                 .border = win::BorderKind::ToolWindow,
+                                 .name = "FormEigenMunt"});
+    win::StartupMark("own-currencies dialog created");
+    return created;
 }
 
 void TFormEigenMunt::CreateControls() {

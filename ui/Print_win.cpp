@@ -14,6 +14,7 @@
 #include "win/Clipboard.h"
 #include "win/Gdi.h"
 #include "win/ReplacingFile.h"
+#include "win/StartupLog.h"
 #include "win/Text.h"
 
 namespace {
@@ -136,6 +137,10 @@ bool TForm_PrintList::CreatePrintList() {
     SetWindowPos(Handle(), nullptr, 0, 0, kWindowWidth, kWindowHeight,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     CentreOnScreen();
+    // The entries that came before the window.
+    for (const std::string& entry : list_.entries) ListBox_PrintList.Add(entry);
+    ApplyLanguage();
+    win::StartupMark("result list created");
     return true;
 }
 
@@ -203,6 +208,7 @@ void TForm_PrintList::CreateActions() {
 }
 
 void TForm_PrintList::ApplyLanguage() {
+    if (!Exists()) return;  // the window takes the language when it is made
     const PrintListTexts& t = PrintTexts(main_.Rec.Taal);
     SetCaption(t.caption);
     for (std::size_t i = 0; i < std::size(kActions); ++i) {
@@ -218,10 +224,12 @@ void TForm_PrintList::ApplyLanguage() {
 
 void TForm_PrintList::AppendEntry(const std::string& entry) {
     list_.entries.push_back(entry);
+    if (!ListBox_PrintList.Exists()) return;  // shown when the window is made
     if (ListBox_PrintList.Add(entry) < 0) list_.entries.pop_back();  // keep both alike
 }
 
 void TForm_PrintList::ShowResults() {
+    if (!Exists() && !CreatePrintList()) return;
     ApplyLanguage();
     Show();
 }

@@ -36,7 +36,8 @@ class TForm_PrintList : public win::Form, public ResultSink {
     explicit TForm_PrintList(TForm_Main& main);
     ~TForm_PrintList() override;
 
-    // Creates the window hidden.
+    // Creates the window hidden, holding the entries appended before. Showing the results
+    // creates it when it does not exist yet; entries wait in the list until then.
     bool CreatePrintList();
 
     // ResultSink: the main window's conversions come in here.

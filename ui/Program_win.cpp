@@ -15,6 +15,7 @@
 #include "win/Application.h"
 #include "win/Handle.h"
 #include "win/Locale.h"
+#include "win/StartupLog.h"
 
 namespace {
 struct MutexTraits {
@@ -51,6 +52,7 @@ bool AnotherCopyRuns(win::Handle<MutexTraits>& mutex) {
 }
 
 int Run() {
+    win::StartupMark("program entered");
     EnsureExtendedPrecision();
     win::Handle<MutexTraits> running;
     if (AnotherCopyRuns(running)) return 0;
@@ -62,7 +64,11 @@ int Run() {
     if (splash->CreateSplash()) {
         splash->Show();
         UpdateWindow(splash->Handle());
+        // Under Wine what a window drew reaches the screen when the program next waits for
+        // messages: it is handed over now, not when the main window is done.
+        win::Application::ProcessMessages();
     }
+    win::StartupMark("splash shown");
 
     Win32Registry registry;
     TForm_Main main({.registry = &registry,
@@ -70,19 +76,23 @@ int Run() {
                      .localeLanguage = LanguageFromLocale(),
                      .cleanupRun = IsCleanupRun(CommandLineArguments())});
     if (!main.CreateMain()) return 1;
+    win::StartupMark("main window created");
     // The result list draws with the main window's settings, separators and flags; the
-    // options dialog re-captions it. Both are created hidden now, in this order.
+    // options dialog re-captions it; the own-currencies dialog writes the settings and the
+    // pictures that the other windows show. Nobody sees them at the start: each window is made
+    // when it is first shown, in the language of that moment (the result list keeps the
+    // entries that come before).
     TForm_PrintList printList(main);
     TForm_Opties options(main, &printList);
-    if (!options.CreateOpties() || !printList.CreatePrintList()) return 1;
-    // The own-currencies dialog writes the settings and the pictures that the other windows
-    // show; it is the fourth window, created hidden like the two before it.
     TFormEigenMunt eigenMunt(main.Rec, main.Pictures);
-    if (!eigenMunt.CreateEigenMunt()) return 1;
-    options.ShowOwnCurrencies = [&eigenMunt] { eigenMunt.ShowModal(); };
+    options.ShowOwnCurrencies = [&eigenMunt] {
+        if (eigenMunt.Exists() || eigenMunt.CreateEigenMunt()) eigenMunt.ShowModal();
+    };
     main.SetResultSink(&printList);
     main.ApplyLanguage = [&options] { options.ApplyLanguage(); };
-    main.ShowOptions = [&options] { options.ShowModal(); };
+    main.ShowOptions = [&options] {
+        if (options.Exists() || options.CreateOpties()) options.ShowModal();
+    };
     main.AfterFirstShow = [&options] { options.FetchRatesAtStart(); };
     const int code = win::Application::Run(main);
     // The windows go while every object is whole, the main window last: nothing it does at

@@ -2,6 +2,8 @@
 
 #include "ui/Artwork.h"
 #include "ui/Title_win.h"
+#include "win/StartupLog.h"
+#include "win/Text.h"
 
 namespace {
 
@@ -19,6 +21,7 @@ constexpr int kVersionTop = 89;
 constexpr int kVersionWidth = 65;
 constexpr int kVersionHeight = 41;
 constexpr unsigned kSplashMilliseconds = 1000;
+constexpr char kVersion[] = "2.81";
 
 const win::FontSpec kVersionFont{.face = "Arial", .height = -24, .bold = true, .italic = true};
 
@@ -36,38 +39,63 @@ bool TForm_Splash::CreateSplash() {
 }
 
 void TForm_Splash::CreateControls() {
-    Panel1.Create({.parent = this,
-                   .name = "Panel1",
-                   .align = win::Align::Client,
-                   .bevelOuter = win::BevelKind::Raised,
-                   .bevelWidth = kBevelWidth});
-    // The title is drawn by the panel: two texts that overlap cannot be two windows that
-    // each paint their own background. The window's caption carries the same name.
-    Panel1.OnPaint = [](HDC dc, const RECT&) {
-        DrawProductTitle(dc, kTitleLeft, kTitleTop, kShadowOffsetX, kShadowOffsetY);
-    };
-    Image1.Create({.parent = &Panel1,
-                   .name = "Image1",
-                   .x = kPictureLeft,
-                   .y = kPictureTop,
-                   .width = kSplashPictureWidth,
-                   .height = kSplashPictureHeight,
-                   .picture = SplashPicture()});
-    Panel_Versie.Create({.parent = &Panel1,
-                         .name = "Panel_Versie",
-                         .x = kVersionLeft,
-                         .y = kVersionTop,
-                         .width = kVersionWidth,
-                         .height = kVersionHeight,
-                         .font = kVersionFont,
-                         .bevelOuter = win::BevelKind::Raised,
-                         .caption = "2.81"});
+    win::WindowDc screen(Handle());
+    win::DcHandle dc(CreateCompatibleDC(screen.Get()));
+    drawn_.Reset(CreateCompatibleBitmap(screen.Get(), kClientWidth, kClientHeight));
+    if (dc && drawn_) {
+        win::SelectGuard select(dc.Get(), drawn_.Get());
+        Draw(dc.Get());
+    }
     Timer1.Create(
         {.owner = this, .interval = kSplashMilliseconds, .onTimer = [this] { Timer1Timer(); }});
     OnClose = [](win::CloseAction& action) { action = win::CloseAction::Free; };
 }
 
+void TForm_Splash::Draw(HDC dc) {
+    const RECT client{0, 0, kClientWidth, kClientHeight};
+    win::FillSolid(dc, client, win::clBtnFace);
+    win::DrawBevel(dc, client, win::BevelKind::Raised, kBevelWidth);
+    DrawProductTitle(dc, kTitleLeft, kTitleTop, kShadowOffsetX, kShadowOffsetY);
+    win::DrawPicture(dc, SplashPicture(), kPictureLeft, kPictureTop);
+
+    const RECT frame{kVersionLeft, kVersionTop, kVersionLeft + kVersionWidth,
+                     kVersionTop + kVersionHeight};
+    win::FillSolid(dc, frame, win::clBtnFace);
+    RECT inside = win::DrawBevel(dc, frame, win::BevelKind::Raised, 1);
+    const std::wstring version = win::Widen(kVersion);
+    win::SelectGuard font(dc, win::SharedFont(kVersionFont));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, win::ToColorRef(win::clWindowText));
+    DrawTextW(dc, version.c_str(), static_cast<int>(version.size()), &inside,
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+}
+
+void TForm_Splash::CopyTo(HDC dc) {
+    win::DcHandle memory(dc ? CreateCompatibleDC(dc) : nullptr);
+    if (!memory || !drawn_) return;
+    win::SelectGuard select(memory.Get(), drawn_.Get());
+    BitBlt(dc, 0, 0, kClientWidth, kClientHeight, memory.Get(), 0, 0, SRCCOPY);
+}
+
+std::optional<LRESULT> TForm_Splash::OnMessage(UINT msg, WPARAM wp, LPARAM) {
+    switch (msg) {
+        case WM_ERASEBKGND:
+            return 1;  // the copy covers everything
+        case WM_PAINT: {
+            win::PaintGuard paint(Handle());
+            CopyTo(paint.Dc());
+            return 0;
+        }
+        case WM_PRINTCLIENT:
+            CopyTo(reinterpret_cast<HDC>(wp));
+            return 0;
+        default:
+            return std::nullopt;
+    }
+}
+
 void TForm_Splash::Timer1Timer() {
+    win::StartupMark("splash closes");
     Timer1.SetEnabled(false);
     Close();
 }

@@ -30,12 +30,18 @@ int nextKeyFilter = 1;
 
 namespace detail {
 
+bool EnsureCommonControls() {
+    static const bool loaded = [] {
+        INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_BAR_CLASSES |
+                                                 ICC_STANDARD_CLASSES | ICC_TAB_CLASSES |
+                                                 ICC_UPDOWN_CLASS | ICC_COOL_CLASSES};
+        return ::InitCommonControlsEx(&icc) != FALSE;
+    }();
+    return loaded;
+}
+
 bool EnsureClasses() {
     if (formAtom && containerAtom) return true;
-    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_BAR_CLASSES |
-                                             ICC_STANDARD_CLASSES | ICC_TAB_CLASSES |
-                                             ICC_UPDOWN_CLASS | ICC_COOL_CLASSES};
-    ::InitCommonControlsEx(&icc);
     const HINSTANCE instance = Application::Instance();
     if (!formAtom) {
         WNDCLASSEXW wc{};

@@ -1,7 +1,6 @@
 #include "win/Control.h"
 
 #include <commctrl.h>
-#include <uxtheme.h>
 
 #include <algorithm>
 
@@ -61,8 +60,7 @@ void Container::Realign() {
                 default:
                     break;
             }
-            ::MoveWindow(c->Handle(), r.left, r.top, std::max(0L, r.right - r.left),
-                         std::max(0L, r.bottom - r.top), TRUE);
+            c->Place(r);
         }
     }
 }
@@ -120,7 +118,10 @@ std::optional<LRESULT> ReflectToControl(HWND parent, UINT msg, WPARAM wp, LPARAM
 // ---- Control
 
 Control::~Control() {
-    if (hwnd_) {
+    if (graphic_) {
+        InvalidateGraphic();
+        Detach();
+    } else if (hwnd_) {
         ::DestroyWindow(hwnd_);
         if (hwnd_) Detach();  // the window could not be destroyed: forget it all the same
     }
@@ -132,15 +133,9 @@ Control* Control::FromHandle(HWND window) {
     return control && control->hwnd_ == window ? control : nullptr;
 }
 
-bool Control::CreateWindowFor(const ControlParams& params, const wchar_t* className, DWORD style,
-                              DWORD exStyle, std::string_view text) {
-    if (hwnd_ || !params.parent) return false;
-    HWND parentWindow = params.parent->ContainerHandle();
-    Form* form = params.parent->ContainerForm();
-    if (!parentWindow || !form) return false;
-
+void Control::TakeParams(const ControlParams& params, Form& form) {
     parent_ = params.parent;
-    form_ = form;
+    form_ = &form;
     name_ = params.name;
     hint_ = params.hint;
     Tag = params.tag;
@@ -149,6 +144,15 @@ bool Control::CreateWindowFor(const ControlParams& params, const wchar_t* classN
     font_ = params.font.value_or(params.parent->ContainerFont());
     textColour_ = params.textColour.value_or(clWindowText);
     background_ = params.colour.value_or(params.parent->ContainerBackground());
+}
+
+bool Control::CreateWindowFor(const ControlParams& params, const wchar_t* className, DWORD style,
+                              DWORD exStyle, std::string_view text) {
+    if (hwnd_ || !params.parent || !detail::EnsureCommonControls()) return false;
+    HWND parentWindow = params.parent->ContainerHandle();
+    Form* form = params.parent->ContainerForm();
+    if (!parentWindow || !form) return false;
+    TakeParams(params, *form);
 
     style |= WS_CHILD;
     if (params.visible) style |= WS_VISIBLE;
@@ -179,6 +183,15 @@ void Control::Detach() {
         ::RemoveWindowSubclass(hwnd_, SubclassProc, kSubclassId);
         ::RemovePropW(hwnd_, kControlProperty);
     }
+    if (graphic_) {
+        if (form_ && !hint_.empty()) form_->RemoveHint(*this);
+        if (parent_) {
+            std::erase(parent_->graphics_, this);
+            if (parent_->hot_ == this) parent_->hot_ = nullptr;
+            if (parent_->captured_ == this) parent_->captured_ = nullptr;
+        }
+        graphic_ = false;
+    }
     if (form_) form_->Unregister(*this);
     hwnd_ = nullptr;
     form_ = nullptr;
@@ -194,6 +207,7 @@ LRESULT CALLBACK Control::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp
 LRESULT Control::HandleSubclassed(UINT msg, WPARAM wp, LPARAM lp) {
     HWND hwnd = hwnd_;
     if (msg == WM_NCDESTROY) {
+        if (auto* container = dynamic_cast<Container*>(this)) container->DetachGraphics();
         if (form_ && !hint_.empty()) form_->RemoveHint(*this);
         Detach();
         return ::DefSubclassProc(hwnd, msg, wp, lp);
@@ -275,18 +289,44 @@ void Control::PaintParentBackground(HDC dc) {
     if (!hwnd_) return;
     RECT r{};
     ::GetClientRect(hwnd_, &r);
-    // Asks the parent to paint itself into our DC (WM_ERASEBKGND and WM_PRINTCLIENT); our
-    // containers answer both. Without an answer, the plain background colour.
-    if (FAILED(::DrawThemeParentBackground(hwnd_, dc, &r))) {
-        FillSolid(dc, r, parent_ ? parent_->ContainerBackground() : clBtnFace);
-    }
+    FillSolid(dc, r, parent_ ? parent_->ContainerBackground() : clBtnFace);
+    // Our containers paint themselves, their graphic controls included, into any DC they are
+    // given (WM_PRINTCLIENT): moved so that their client area lies under ours.
+    HWND parent = ::GetParent(hwnd_);
+    POINT origin{0, 0};
+    ::MapWindowPoints(hwnd_, parent, &origin, 1);
+    POINT old{};
+    ::OffsetViewportOrgEx(dc, -origin.x, -origin.y, &old);
+    ::SendMessageW(parent, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    ::SetViewportOrgEx(dc, old.x, old.y, nullptr);
 }
 
 bool Control::Visible() const {
+    if (graphic_) return visible_;
     return hwnd_ && (::GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0;
 }
 
 void Control::SetVisible(bool visible) {
+    if (graphic_) {
+        if (visible_ == visible) return;
+        if (!visible) InvalidateGraphic();
+        visible_ = visible;
+        if (visible) InvalidateGraphic();
+        if (parent_ && !visible) {
+            // A hidden control is neither under the mouse nor pressed.
+            if (parent_->hot_ == this) parent_->SetHot(nullptr);
+            if (parent_->captured_ == this) ::ReleaseCapture();
+        }
+        if (form_ && !hint_.empty()) {
+            if (visible) {
+                form_->UpdateHint(*this);
+            } else {
+                form_->RemoveHint(*this);
+            }
+        }
+        if (align_ != Align::None && parent_) parent_->Realign();
+        return;
+    }
     if (!hwnd_ || Visible() == visible) return;
     if (!visible && ::GetFocus() == hwnd_ && form_) {
         // A hidden control keeps no focus: hand it to the form like Windows would.
@@ -297,20 +337,30 @@ void Control::SetVisible(bool visible) {
 }
 
 bool Control::IsShowing() const {
+    if (graphic_) return visible_ && parent_ && ::IsWindowVisible(parent_->ContainerHandle());
     return hwnd_ && ::IsWindowVisible(hwnd_);
 }
 
 bool Control::Enabled() const {
+    if (graphic_) return enabled_;
     return hwnd_ && ::IsWindowEnabled(hwnd_);
 }
 
 void Control::SetEnabled(bool enabled) {
+    if (graphic_) {
+        if (enabled_ == enabled) return;
+        enabled_ = enabled;
+        if (!enabled && parent_ && parent_->captured_ == this) ::ReleaseCapture();
+        InvalidateGraphic();
+        return;
+    }
     if (!hwnd_) return;
     ::EnableWindow(hwnd_, enabled ? TRUE : FALSE);
     ::InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 RECT Control::Bounds() const {
+    if (graphic_) return bounds_;
     RECT r{};
     if (!hwnd_) return r;
     ::GetWindowRect(hwnd_, &r);
@@ -329,10 +379,29 @@ int Control::Height() const {
 }
 
 void Control::SetBounds(int x, int y, int width, int height) {
-    if (!hwnd_) return;
-    ::SetWindowPos(hwnd_, nullptr, x, y, std::max(0, width), std::max(0, height),
-                   SWP_NOZORDER | SWP_NOACTIVATE);
+    if (graphic_) {
+        Place({x, y, x + std::max(0, width), y + std::max(0, height)});
+    } else if (hwnd_) {
+        ::SetWindowPos(hwnd_, nullptr, x, y, std::max(0, width), std::max(0, height),
+                       SWP_NOZORDER | SWP_NOACTIVATE);
+    } else {
+        return;
+    }
     if (align_ != Align::None && parent_) parent_->Realign();
+}
+
+void Control::Place(const RECT& r) {
+    if (!graphic_) {
+        ::MoveWindow(hwnd_, r.left, r.top, std::max(0L, r.right - r.left),
+                     std::max(0L, r.bottom - r.top), TRUE);
+        return;
+    }
+    const RECT placed{r.left, r.top, std::max(r.left, r.right), std::max(r.top, r.bottom)};
+    if (::EqualRect(&placed, &bounds_)) return;
+    InvalidateGraphic();
+    bounds_ = placed;
+    InvalidateGraphic();
+    if (form_ && !hint_.empty() && visible_) form_->UpdateHint(*this);
 }
 
 void Control::SetLeft(int x) {
@@ -353,6 +422,7 @@ void Control::SetHeight(int height) {
 }
 
 std::string Control::Text() const {
+    if (graphic_) return text_;
     if (!hwnd_) return {};
     const int length = ::GetWindowTextLengthW(hwnd_);
     if (length <= 0) return {};
@@ -363,13 +433,21 @@ std::string Control::Text() const {
 }
 
 void Control::SetText(std::string_view text) {
+    if (graphic_) {
+        if (text_ == text) return;
+        text_ = std::string(text);
+        InvalidateGraphic();
+        return;
+    }
     if (!hwnd_) return;
     ::SetWindowTextW(hwnd_, Widen(text).c_str());
 }
 
 void Control::SetFont(const FontSpec& font) {
+    if (font_ == font) return;
     font_ = font;
     if (hwnd_) ::SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(SharedFont(font_)), TRUE);
+    InvalidateGraphic();
 }
 
 void Control::SetTextColour(Colour colour) {
@@ -387,7 +465,7 @@ void Control::SetHint(std::string_view hint) {
     if (hint_ == hint) return;
     const bool had = !hint_.empty();
     hint_ = std::string(hint);
-    if (!form_ || !hwnd_) return;
+    if (!form_ || !Exists() || (graphic_ && !visible_)) return;
     if (hint_.empty()) {
         if (had) form_->RemoveHint(*this);
     } else {
@@ -415,11 +493,20 @@ bool Control::SetFocus() {
 }
 
 void Control::Invalidate() {
-    if (hwnd_) ::InvalidateRect(hwnd_, nullptr, TRUE);
+    if (graphic_) {
+        if (visible_) InvalidateGraphic();
+    } else if (hwnd_) {
+        ::InvalidateRect(hwnd_, nullptr, TRUE);
+    }
 }
 
 void Control::Repaint() {
-    if (hwnd_) ::RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    if (graphic_) {
+        Invalidate();
+        if (parent_ && parent_->ContainerHandle()) ::UpdateWindow(parent_->ContainerHandle());
+    } else if (hwnd_) {
+        ::RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    }
 }
 
 }  // namespace win

@@ -6,9 +6,16 @@
 // at the parent window, which is always one of our containers; the container hands each back
 // to the control that owns the child (ReflectToControl), so controls handle themselves.
 //
-// Control kinds: Edit, Label, SpeedButton, Image, Panel, GroupBox, Bevel, ToolBar, ListBox (each
-// in its own header). Later kinds (Button, CheckBox, RadioGroup, PageControl/TabSheet, SpinEdit)
-// derive from Control the same way; a TabSheet is a container like Panel.
+// Two kinds of control. What takes the focus or text input is a window of its own. What only
+// paints and takes the mouse (Label, Image, Bevel, SpeedButton) is a graphic control: no window,
+// bounds in its container's client coordinates, painted by the container in its WM_PAINT (in
+// creation order, below the container's child windows) and given the mouse by the container's
+// hit testing. Under Wine every window is a round trip to its server; under Windows a kernel
+// object. Both kinds share this interface: name, Tag, bounds, text, visibility, hints, menus.
+//
+// Control kinds: Edit, Label, SpeedButton, Image, Panel, GroupBox, Bevel, ToolBar, ListBox,
+// Button, CheckBox, RadioGroup, PageControl/TabSheet, SpinEdit (each in its own header); a
+// TabSheet is a container like Panel.
 #pragma once
 
 #include <windows.h>
@@ -17,9 +24,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "util/Colour.h"
 #include "win/Gdi.h"
+#include "win/Message.h"
 
 namespace win {
 
@@ -32,7 +41,7 @@ class PopupMenu;
 // fills what is left. Aligned controls are placed in creation order.
 enum class Align { None, Top, Bottom, Left, Right, Client };
 
-// A window that can hold controls: a Form, a Panel, a GroupBox.
+// A window that can hold controls: a Form, a Panel, a GroupBox, a TabSheet.
 class Container {
   public:
     virtual HWND ContainerHandle() const = 0;
@@ -45,9 +54,32 @@ class Container {
     // The part of the client area that aligned children share.
     virtual RECT AlignRect() const;
 
+    // Paints the visible graphic children that meet `area` (client coordinates) into dc, in
+    // creation order; the container's own painting comes first.
+    void PaintGraphics(HDC dc, const RECT& area);
+    // The mouse, hints and menus of the graphic children, for the container's window procedure
+    // to call before its own handling; nothing when the message is not theirs.
+    std::optional<LRESULT> GraphicMessage(UINT msg, WPARAM wp, LPARAM lp);
+    // The graphic child that takes the mouse at a client point: the last created, or null.
+    Control* GraphicAt(Point p) const;
+    // The container's window is going: its graphic children go with it, as child windows do.
+    void DetachGraphics();
+
   protected:
-    ~Container() = default;
+    // Graphic children outliving the container forget it.
+    ~Container();
+
+  private:
+    friend class Control;
+    void SetHot(Control* control);
+    std::vector<Control*> graphics_;
+    Control* hot_ = nullptr;       // under the mouse
+    Control* captured_ = nullptr;  // pressed, holding the mouse
 };
+
+// The part of a window's client area that a WM_PRINTCLIENT's dc lets through (a transparent
+// child asks for the part under it only), or the whole client area.
+RECT PrintArea(HWND window, HDC dc);
 
 // Answers a child notification for the control that owns the child, or nothing when the
 // message is not one or the child is not ours. Every container's window procedure calls it.
@@ -91,8 +123,10 @@ class Control {
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
 
+    // The control's window; null for a graphic control.
     HWND Handle() const { return hwnd_; }
-    bool Exists() const { return hwnd_ != nullptr; }
+    bool Exists() const { return hwnd_ != nullptr || graphic_; }
+    bool Graphic() const { return graphic_; }
     const std::string& Name() const { return name_; }
     Form* OwnerForm() const { return form_; }
     Container* Parent() const { return parent_; }
@@ -152,6 +186,22 @@ class Control {
     // Creates the window from the common fields; registers the control on its form.
     bool CreateWindowFor(const ControlParams& params, const wchar_t* className, DWORD style,
                          DWORD exStyle = 0, std::string_view text = {});
+    // Creates a graphic control (no window) from the common fields; registers it on its form.
+    bool CreateGraphic(const ControlParams& params, std::string_view text = {});
+
+    // ---- graphic controls, called by their container
+    // Paints the control into the container's dc; bounds in the container's coordinates.
+    virtual void PaintGraphic(HDC dc, const RECT& bounds);
+    // Whether a point of the container (inside the bounds) is the control's: by default it is.
+    virtual bool TakesMouse(Point p) const;
+    virtual void MouseEnter() {}
+    virtual void MouseLeave() {}
+    // Points in the control's own coordinates (its top left is 0, 0). A press holds the mouse
+    // until the release, which comes wherever the pointer is then, or the capture is lost.
+    virtual void MouseDown(Point, bool /*doubleClick*/) {}
+    virtual void MouseMove(Point) {}
+    virtual void MouseUp(Point) {}
+    virtual void MouseCaptureLost() {}
 
     // Reflected notifications; each returns nothing when it does not handle the message.
     virtual std::optional<LRESULT> ReflectCommand(int id, int code);
@@ -173,12 +223,25 @@ class Control {
   private:
     friend std::optional<LRESULT> ReflectToControl(HWND, UINT, WPARAM, LPARAM);
     friend class Form;
+    friend class Container;
     static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
     LRESULT HandleSubclassed(UINT msg, WPARAM wp, LPARAM lp);
+    // The common fields of a creation; both kinds start with them.
+    void TakeParams(const ControlParams& params, Form& form);
     void Detach();
     void ShowContextMenu(LPARAM lp);
+    void InvalidateGraphic();
+    // Aligned placement (Container::Realign).
+    void Place(const RECT& r);
 
     HWND hwnd_ = nullptr;
+    // A graphic control keeps what a window would: bounds, text, state flags, a hint id.
+    bool graphic_ = false;
+    bool visible_ = true;
+    bool enabled_ = true;
+    RECT bounds_{};
+    std::string text_;
+    int id_ = 0;
     Form* form_ = nullptr;
     Container* parent_ = nullptr;
     std::string name_;

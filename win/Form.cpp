@@ -26,6 +26,7 @@ LRESULT CALLBACK FormWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     Form* form = reinterpret_cast<Form*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (!form || form->hwnd_ != hwnd) return ::DefWindowProcW(hwnd, msg, wp, lp);
     if (msg == WM_NCDESTROY) {
+        form->DetachGraphics();
         ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         form->hwnd_ = nullptr;
         form->tooltip_ = nullptr;
@@ -79,6 +80,9 @@ SIZE OuterSize(HWND hwnd, DWORD style, DWORD exStyle, int clientWidth, int clien
 
 Form::~Form() {
     for (Timer* timer : timers_) timer->OwnerGone();
+    // Graphic controls that outlive the form forget it.
+    for (Control* c : controls_) c->form_ = nullptr;
+    controls_.clear();
     timers_.clear();
     // The derived form is gone already: its handlers must not run during the destruction.
     OnCreate = nullptr;
@@ -309,6 +313,9 @@ int Form::ClientHeight() const {
 
 void Form::SetClientSize(int width, int height) {
     if (!hwnd_) return;
+    // Asking costs a round trip to the window system (under Wine to its server): not when the
+    // size is what it is already, as after creation most often.
+    if (ClientWidth() == width && ClientHeight() == height) return;
     const auto style = static_cast<DWORD>(::GetWindowLongPtrW(hwnd_, GWL_STYLE));
     const auto exStyle = static_cast<DWORD>(::GetWindowLongPtrW(hwnd_, GWL_EXSTYLE));
     SIZE size = OuterSize(hwnd_, style, exStyle, width, height);
@@ -422,8 +429,9 @@ void Form::SetActiveControl(Control* control) {
 // ---- hints
 
 void Form::UpdateHint(Control& control) {
-    if (!hwnd_ || !control.Handle()) return;
+    if (!hwnd_ || !control.Exists()) return;
     if (!tooltip_) {
+        if (!detail::EnsureCommonControls()) return;
         tooltip_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                                      WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
                                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
@@ -432,23 +440,81 @@ void Form::UpdateHint(Control& control) {
     }
     TTTOOLINFOW info{};
     info.cbSize = TTTOOLINFOW_V2_SIZE;
-    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    info.hwnd = hwnd_;
-    info.uId = reinterpret_cast<UINT_PTR>(control.Handle());
+    if (control.Graphic()) {
+        // A rectangle of the container's window, which the tool tip watches.
+        if (!control.Parent() || !control.Parent()->ContainerHandle()) return;
+        info.uFlags = TTF_SUBCLASS;
+        info.hwnd = control.Parent()->ContainerHandle();
+        info.uId = static_cast<UINT_PTR>(control.id_);
+        info.rect = control.Bounds();
+    } else {
+        info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        info.hwnd = hwnd_;
+        info.uId = reinterpret_cast<UINT_PTR>(control.Handle());
+    }
     info.lpszText = LPSTR_TEXTCALLBACKW;
     // Text comes by TTN_GETDISPINFO, so a changed hint needs no update; add the tool once.
     if (!::SendMessageW(tooltip_, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&info))) {
         info.lpszText = LPSTR_TEXTCALLBACKW;
         ::SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+    } else if (control.Graphic()) {
+        info.rect = control.Bounds();
+        ::SendMessageW(tooltip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&info));
     }
 }
 
+bool Form::AnswerGraphicHint(NMTTDISPINFOW& info) {
+    if (!tooltip_ || info.hdr.hwndFrom != tooltip_ || (info.uFlags & TTF_IDISHWND)) return false;
+    const Control* found = nullptr;
+    for (const Control* c : controls_) {
+        if (c->Graphic() && static_cast<UINT_PTR>(c->id_) == info.hdr.idFrom) found = c;
+    }
+    hintBuffer_ = found && found->IsShowing() ? Widen(found->Hint()) : std::wstring();
+    info.lpszText = hintBuffer_.data();
+    info.hinst = nullptr;
+    return true;
+}
+
+UINT Form::DescribeGraphicsMessage() {
+    static const UINT message = ::RegisterWindowMessageW(L"Valomat.DescribeGraphics");
+    return message;
+}
+
+LRESULT Form::DescribeGraphics(HWND to) {
+    if (!::IsWindow(to)) return 0;
+    LRESULT sent = 0;
+    for (const Control* c : controls_) {
+        if (!c->Graphic() || !c->IsShowing() || c->Text().empty()) continue;
+        RECT r = c->Bounds();
+        ::MapWindowPoints(c->Parent()->ContainerHandle(), HWND_DESKTOP,
+                          reinterpret_cast<POINT*>(&r), 2);
+        const std::wstring line = Widen(c->Text()) + L"|" +
+                                  std::to_wstring((r.left + r.right) / 2) + L"|" +
+                                  std::to_wstring((r.top + r.bottom) / 2);
+        COPYDATASTRUCT data{1, static_cast<DWORD>(line.size() * sizeof(wchar_t)),
+                            const_cast<wchar_t*>(line.data())};
+        DWORD_PTR ignored = 0;
+        if (::SendMessageTimeoutW(to, WM_COPYDATA, reinterpret_cast<WPARAM>(hwnd_),
+                                  reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG, 2000,
+                                  &ignored)) {
+            ++sent;
+        }
+    }
+    return sent;
+}
+
 void Form::RemoveHint(Control& control) {
-    if (!tooltip_ || !control.Handle()) return;
+    if (!tooltip_ || !control.Exists()) return;
     TTTOOLINFOW info{};
     info.cbSize = TTTOOLINFOW_V2_SIZE;
-    info.hwnd = hwnd_;
-    info.uId = reinterpret_cast<UINT_PTR>(control.Handle());
+    if (control.Graphic()) {
+        if (!control.Parent()) return;
+        info.hwnd = control.Parent()->ContainerHandle();
+        info.uId = static_cast<UINT_PTR>(control.id_);
+    } else {
+        info.hwnd = hwnd_;
+        info.uId = reinterpret_cast<UINT_PTR>(control.Handle());
+    }
     ::SendMessageW(tooltip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&info));
 }
 
@@ -480,7 +546,9 @@ void Form::OnCommand(int) {}
 LRESULT Form::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     HWND self = hwnd_;
     if (auto handled = OnMessage(msg, wp, lp)) return *handled;
+    if (auto graphic = GraphicMessage(msg, wp, lp)) return *graphic;
     if (auto reflected = ReflectToControl(self, msg, wp, lp)) return *reflected;
+    if (msg == DescribeGraphicsMessage()) return DescribeGraphics(reinterpret_cast<HWND>(wp));
     switch (msg) {
         case WM_COMMAND:
             if (lp == 0 || !Control::FromHandle(reinterpret_cast<HWND>(lp))) {
@@ -558,10 +626,18 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             FillSolid(reinterpret_cast<HDC>(wp), r, colour_);
             return 1;
         }
+        case WM_PAINT: {
+            // The background is erased by WM_ERASEBKGND; the graphic controls come on it.
+            PaintGuard paint(self);
+            if (paint.Dc()) PaintGraphics(paint.Dc(), paint.Dirty());
+            return 0;
+        }
         case WM_PRINTCLIENT: {
             RECT r{};
             ::GetClientRect(self, &r);
-            FillSolid(reinterpret_cast<HDC>(wp), r, colour_);
+            const auto dc = reinterpret_cast<HDC>(wp);
+            FillSolid(dc, r, colour_);
+            PaintGraphics(dc, PrintArea(self, dc));
             return 0;
         }
         default:

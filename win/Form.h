@@ -153,6 +153,12 @@ class Form : public Container {
     std::function<void()> OnEndSession;
     std::function<void(wchar_t& key)> OnKeyPress;  // set key to 0 to swallow it
 
+    // Tells an outside tool what the graphic controls show, as child windows tell it by
+    // themselves: sent with the tool's window as WPARAM, the form answers with one WM_COPYDATA
+    // per showing graphic control with text, "text|x|y" in UTF-16 with the centre on the
+    // screen, and returns how many it sent.
+    static UINT DescribeGraphicsMessage();
+
     // ---- Container
     HWND ContainerHandle() const override { return hwnd_; }
     Form* ContainerForm() override { return this; }
@@ -170,6 +176,7 @@ class Form : public Container {
 
   private:
     friend class Control;
+    friend class Container;
     friend class Timer;
     friend class Application;
     friend LRESULT CALLBACK detail::FormWindowProc(HWND, UINT, WPARAM, LPARAM);
@@ -181,6 +188,9 @@ class Form : public Container {
     void FireShow();
     void RemoveHint(Control& control);
     void UpdateHint(Control& control);
+    // The text of a graphic control's tool tip; false when the tool is not one of those.
+    bool AnswerGraphicHint(NMTTDISPINFOW& info);
+    LRESULT DescribeGraphics(HWND to);
     int AddTimer(Timer& timer);
     void RemoveTimer(Timer& timer);
 

@@ -8,10 +8,11 @@ bool Image::Create(const ImageParams& params) {
     picture_ = params.picture;
     centre_ = params.centre;
     transparent_ = params.transparent;
-    return CreateWindowFor(CommonParams(params), L"STATIC", SS_LEFT | SS_NOTIFY, 0);
+    return CreateGraphic(CommonParams(params));
 }
 
 void Image::SetPicture(const Picture& picture) {
+    if (picture == picture_) return;
     picture_ = picture;
     Invalidate();
 }
@@ -21,46 +22,21 @@ void Image::SetTransparent(bool transparent) {
     Invalidate();
 }
 
-std::optional<LRESULT> Image::ReflectCommand(int, int code) {
-    if (code == STN_DBLCLK) {
-        if (OnDblClick) OnDblClick();
-        return 0;
+void Image::PaintGraphic(HDC dc, const RECT& bounds) {
+    if (picture_.Empty()) return;
+    int x = bounds.left;
+    int y = bounds.top;
+    if (centre_) {
+        x += (bounds.right - bounds.left - picture_.width) / 2;
+        y += (bounds.bottom - bounds.top - picture_.height) / 2;
     }
-    return std::nullopt;
+    std::optional<Colour> mask;
+    if (transparent_) mask = TransparentColour(picture_);
+    DrawPicture(dc, picture_, x, y, mask);
 }
 
-std::optional<LRESULT> Image::WindowMessage(UINT msg, WPARAM wp, LPARAM) {
-    auto paint = [this](HDC dc) {
-        PaintParentBackground(dc);
-        if (picture_.Empty()) return;
-        int x = 0;
-        int y = 0;
-        if (centre_) {
-            RECT client{};
-            ::GetClientRect(Handle(), &client);
-            x = (client.right - picture_.width) / 2;
-            y = (client.bottom - picture_.height) / 2;
-        }
-        std::optional<Colour> mask;
-        if (transparent_) mask = TransparentColour(picture_);
-        DrawPicture(dc, picture_, x, y, mask);
-    };
-    switch (msg) {
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_PAINT: {
-            PaintGuard guard(Handle());
-            if (guard.Dc()) paint(guard.Dc());
-            return 0;
-        }
-        case WM_PRINTCLIENT:
-            paint(reinterpret_cast<HDC>(wp));
-            return 0;
-        case WM_ENABLE:
-            return 0;
-        default:
-            return std::nullopt;
-    }
+void Image::MouseDown(Point, bool doubleClick) {
+    if (doubleClick && OnDblClick) OnDblClick();
 }
 
 }  // namespace win

@@ -1,4 +1,4 @@
-// A picture on a form (a static child painted by us).
+// A picture on a form: a graphic control, painted by its container.
 #pragma once
 
 #include <functional>
@@ -18,7 +18,7 @@ struct ImageParams {
 class Image : public Control {
   public:
     bool Create(const ImageParams& params);
-    // An empty picture shows nothing (the parent's background).
+    // An empty picture shows nothing (what lies under it).
     const Picture& GetPicture() const { return picture_; }
     void SetPicture(const Picture& picture);
     void Clear() { SetPicture(Picture{}); }
@@ -28,8 +28,8 @@ class Image : public Control {
     std::function<void()> OnDblClick;
 
   protected:
-    std::optional<LRESULT> ReflectCommand(int id, int code) override;
-    std::optional<LRESULT> WindowMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+    void PaintGraphic(HDC dc, const RECT& bounds) override;
+    void MouseDown(Point p, bool doubleClick) override;
 
   private:
     Picture picture_;

@@ -9,12 +9,13 @@ bool Label::Create(const LabelParams& params) {
     transparent_ = params.transparent;
     wordWrap_ = params.wordWrap;
     autoSize_ = params.autoSize;
-    ControlParams common = CommonParams(params);
-    // The STATIC carries the text (screen readers read it); we paint it ourselves so colours,
-    // transparency and alignment are ours on every Windows version.
-    const DWORD style = SS_LEFT | SS_NOPREFIX;
-    // Lines and frames drawn under a label (bevels) stay under it.
-    if (!CreateWindowFor(common, L"STATIC", style, 0, params.text)) return false;
+    const ControlParams common = CommonParams(params);
+    // A windowed label's STATIC carries the text (screen readers read it); we paint it
+    // ourselves so colours, transparency and alignment are ours on every Windows version.
+    const bool created =
+        params.windowed ? CreateWindowFor(common, L"STATIC", SS_LEFT | SS_NOPREFIX, 0, params.text)
+                        : CreateGraphic(common, params.text);
+    if (!created) return false;
     if (autoSize_) FitToText();
     return true;
 }
@@ -49,7 +50,7 @@ UINT DrawFlags(TextAlign alignment, bool wordWrap) {
 
 void Label::FitToText() {
     const std::wstring text = Widen(Text());
-    WindowDc screen(Handle());
+    WindowDc screen(nullptr);
     if (!screen) return;
     SelectGuard font(screen.Get(), SharedFont(Font()));
     RECT r{0, 0, wordWrap_ ? Width() : 0, 0};
@@ -59,13 +60,16 @@ void Label::FitToText() {
     SetHeight(r.bottom - r.top);
 }
 
-void Label::Paint(HDC dc) {
-    RECT client{};
-    ::GetClientRect(Handle(), &client);
-    if (transparent_) {
-        PaintParentBackground(dc);
-    } else {
+void Label::PaintGraphic(HDC dc, const RECT& bounds) {
+    Paint(dc, bounds);
+}
+
+void Label::Paint(HDC dc, const RECT& r) {
+    RECT client = r;
+    if (!transparent_) {
         FillSolid(dc, client, Background());
+    } else if (!Graphic()) {
+        PaintParentBackground(dc);  // a graphic label lies on what its container painted
     }
     const std::wstring text = Widen(Text());
     SelectGuard font(dc, SharedFont(Font()));
@@ -91,12 +95,17 @@ std::optional<LRESULT> Label::WindowMessage(UINT msg, WPARAM wp, LPARAM lp) {
             return 1;  // all painting is in WM_PAINT
         case WM_PAINT: {
             PaintGuard paint(Handle());
-            if (paint.Dc()) Paint(paint.Dc());
+            RECT client{};
+            ::GetClientRect(Handle(), &client);
+            if (paint.Dc()) Paint(paint.Dc(), client);
             return 0;
         }
-        case WM_PRINTCLIENT:
-            Paint(reinterpret_cast<HDC>(wp));
+        case WM_PRINTCLIENT: {
+            RECT client{};
+            ::GetClientRect(Handle(), &client);
+            Paint(reinterpret_cast<HDC>(wp), client);
             return 0;
+        }
         case WM_SETTEXT: {
             // The STATIC would paint its own way at once; store the text and paint ours.
             const LRESULT result = ::DefWindowProcW(Handle(), msg, wp, lp);

@@ -1,4 +1,5 @@
-// A static text (a real STATIC window carrying its text, painted by us).
+// A static text. A graphic control, painted by its container; with `windowed` a STATIC window
+// that carries its text (a screen reader reads it, and the keyboard can name a box by it).
 #pragma once
 
 #include "win/Control.h"
@@ -13,6 +14,7 @@ struct LabelParams {
     bool transparent = false;  // the parent's background shows through
     bool wordWrap = false;
     bool autoSize = false;  // width and height follow the text
+    bool windowed = false;
 };
 
 class Label : public Control {
@@ -26,9 +28,10 @@ class Label : public Control {
 
   protected:
     std::optional<LRESULT> WindowMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+    void PaintGraphic(HDC dc, const RECT& bounds) override;
 
   private:
-    void Paint(HDC dc);
+    void Paint(HDC dc, const RECT& r);
     void FitToText();
     TextAlign alignment_ = TextAlign::Left;
     bool transparent_ = false;

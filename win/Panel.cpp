@@ -23,18 +23,25 @@ void ContainerControl::PaintContainer(HDC dc) {
     if (OnPaint) OnPaint(dc, client);
 }
 
-std::optional<LRESULT> ContainerControl::WindowMessage(UINT msg, WPARAM wp, LPARAM) {
+std::optional<LRESULT> ContainerControl::WindowMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    if (auto graphic = GraphicMessage(msg, wp, lp)) return *graphic;
     switch (msg) {
         case WM_ERASEBKGND:
             return 1;  // all painting is in WM_PAINT
         case WM_PAINT: {
             PaintGuard paint(Handle());
-            if (paint.Dc()) PaintContainer(paint.Dc());
+            if (paint.Dc()) {
+                PaintContainer(paint.Dc());
+                PaintGraphics(paint.Dc(), paint.Dirty());
+            }
             return 0;
         }
-        case WM_PRINTCLIENT:
-            PaintContainer(reinterpret_cast<HDC>(wp));
+        case WM_PRINTCLIENT: {
+            const auto dc = reinterpret_cast<HDC>(wp);
+            PaintContainer(dc);
+            PaintGraphics(dc, PrintArea(Handle(), dc));
             return 0;
+        }
         case WM_SIZE:
             Realign();
             break;
@@ -138,72 +145,51 @@ void GroupBox::PaintContainer(HDC dc) {
 bool Bevel::Create(const BevelParams& params) {
     shape_ = params.shape;
     style_ = params.style;
-    // Below its siblings, and clipped by them, so what lies inside its frame stays visible.
-    if (!CreateWindowFor(CommonParams(params), L"STATIC", SS_LEFT | WS_CLIPSIBLINGS, 0)) {
-        return false;
-    }
-    ::SetWindowPos(Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    return true;
+    return CreateGraphic(CommonParams(params));
 }
 
-std::optional<LRESULT> Bevel::WindowMessage(UINT msg, WPARAM wp, LPARAM) {
-    auto paint = [this](HDC dc) {
-        PaintParentBackground(dc);
-        RECT r{};
-        ::GetClientRect(Handle(), &r);
-        const Colour dark = clBtnShadow;
-        const Colour light = clBtnHighlight;
-        const Colour first = style_ == BevelKind::Raised ? light : dark;
-        const Colour second = style_ == BevelKind::Raised ? dark : light;
-        switch (shape_) {
-            case BevelShape::Box:
-                DrawBevel(dc, r, style_, 1);
-                break;
-            case BevelShape::Frame: {
-                // An etched frame: two offset rectangles.
-                RECT outer = r;
-                outer.right -= 1;
-                outer.bottom -= 1;
-                RECT inner = r;
-                inner.left += 1;
-                inner.top += 1;
-                ::FrameRect(dc, &inner, SharedBrush(second));
-                ::FrameRect(dc, &outer, SharedBrush(first));
-                break;
-            }
-            case BevelShape::TopLine:
-                FillSolid(dc, {r.left, r.top, r.right, r.top + 1}, first);
-                FillSolid(dc, {r.left, r.top + 1, r.right, r.top + 2}, second);
-                break;
-            case BevelShape::BottomLine:
-                FillSolid(dc, {r.left, r.bottom - 2, r.right, r.bottom - 1}, first);
-                FillSolid(dc, {r.left, r.bottom - 1, r.right, r.bottom}, second);
-                break;
-            case BevelShape::LeftLine:
-                FillSolid(dc, {r.left, r.top, r.left + 1, r.bottom}, first);
-                FillSolid(dc, {r.left + 1, r.top, r.left + 2, r.bottom}, second);
-                break;
-            case BevelShape::RightLine:
-                FillSolid(dc, {r.right - 2, r.top, r.right - 1, r.bottom}, first);
-                FillSolid(dc, {r.right - 1, r.top, r.right, r.bottom}, second);
-                break;
+bool Bevel::TakesMouse(Point) const {
+    return false;
+}
+
+void Bevel::PaintGraphic(HDC dc, const RECT& bounds) {
+    const RECT r = bounds;
+    const Colour dark = clBtnShadow;
+    const Colour light = clBtnHighlight;
+    const Colour first = style_ == BevelKind::Raised ? light : dark;
+    const Colour second = style_ == BevelKind::Raised ? dark : light;
+    switch (shape_) {
+        case BevelShape::Box:
+            DrawBevel(dc, r, style_, 1);
+            break;
+        case BevelShape::Frame: {
+            // An etched frame: two offset rectangles.
+            RECT outer = r;
+            outer.right -= 1;
+            outer.bottom -= 1;
+            RECT inner = r;
+            inner.left += 1;
+            inner.top += 1;
+            ::FrameRect(dc, &inner, SharedBrush(second));
+            ::FrameRect(dc, &outer, SharedBrush(first));
+            break;
         }
-    };
-    switch (msg) {
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_PAINT: {
-            PaintGuard guard(Handle());
-            if (guard.Dc()) paint(guard.Dc());
-            return 0;
-        }
-        case WM_PRINTCLIENT:
-            paint(reinterpret_cast<HDC>(wp));
-            return 0;
-        case WM_NCHITTEST:
-            return HTTRANSPARENT;  // clicks go to what lies under it
-        default:
-            return std::nullopt;
+        case BevelShape::TopLine:
+            FillSolid(dc, {r.left, r.top, r.right, r.top + 1}, first);
+            FillSolid(dc, {r.left, r.top + 1, r.right, r.top + 2}, second);
+            break;
+        case BevelShape::BottomLine:
+            FillSolid(dc, {r.left, r.bottom - 2, r.right, r.bottom - 1}, first);
+            FillSolid(dc, {r.left, r.bottom - 1, r.right, r.bottom}, second);
+            break;
+        case BevelShape::LeftLine:
+            FillSolid(dc, {r.left, r.top, r.left + 1, r.bottom}, first);
+            FillSolid(dc, {r.left + 1, r.top, r.left + 2, r.bottom}, second);
+            break;
+        case BevelShape::RightLine:
+            FillSolid(dc, {r.right - 2, r.top, r.right - 1, r.bottom}, first);
+            FillSolid(dc, {r.right - 1, r.top, r.right, r.bottom}, second);
+            break;
     }
 }
 

@@ -73,13 +73,15 @@ struct BevelParams {
     BevelKind style = BevelKind::Lowered;
 };
 
-// Lies below its siblings and paints only its lines, so controls inside its frame show.
+// A graphic control that paints only its lines, so what lies inside its frame shows; the mouse
+// goes through it.
 class Bevel : public Control {
   public:
     bool Create(const BevelParams& params);
 
   protected:
-    std::optional<LRESULT> WindowMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+    void PaintGraphic(HDC dc, const RECT& bounds) override;
+    bool TakesMouse(Point p) const override;
 
   private:
     BevelShape shape_ = BevelShape::Box;

@@ -14,14 +14,13 @@ bool SpeedButton::Create(const SpeedButtonParams& params) {
     allowAllUp_ = params.allowAllUp;
     showCaption_ = params.showCaption;
     // Never a tab stop: like a tool button it leaves the focus where it is.
-    if (!CreateWindowFor(CommonParams(params), L"BUTTON", BS_OWNERDRAW, 0, params.caption)) {
-        return false;
-    }
+    if (!CreateGraphic(CommonParams(params), params.caption)) return false;
     if (params.down) SetDown(true);
     return true;
 }
 
 void SpeedButton::SetGlyph(const Picture& glyph) {
+    if (glyph == glyph_) return;
     glyph_ = glyph;
     Invalidate();
 }
@@ -57,16 +56,48 @@ void SpeedButton::Click() {
 void SpeedButton::SetHot(bool hot) {
     if (hot_ == hot) return;
     hot_ = hot;
-    if (hot) {
-        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Handle(), 0};
-        ::TrackMouseEvent(&track);
-    }
     Invalidate();
 }
 
-std::optional<LRESULT> SpeedButton::ReflectDrawItem(const DRAWITEMSTRUCT& item) {
-    HDC dc = item.hDC;
-    RECT r = item.rcItem;
+bool SpeedButton::Inside(Point p) const {
+    return p.x >= 0 && p.y >= 0 && p.x < Width() && p.y < Height();
+}
+
+void SpeedButton::MouseEnter() {
+    SetHot(true);
+}
+
+void SpeedButton::MouseLeave() {
+    SetHot(false);
+}
+
+// A speed button never takes the focus: clicking it runs no exit handler of the focused box.
+void SpeedButton::MouseDown(Point, bool) {
+    if (!Enabled()) return;
+    pressed_ = true;
+    hot_ = true;
+    Invalidate();
+}
+
+void SpeedButton::MouseMove(Point p) {
+    if (pressed_) SetHot(Inside(p));
+}
+
+void SpeedButton::MouseUp(Point p) {
+    if (!pressed_) return;
+    pressed_ = false;
+    Invalidate();
+    if (Inside(p) && Enabled()) Click();
+}
+
+void SpeedButton::MouseCaptureLost() {
+    if (!pressed_) return;
+    pressed_ = false;
+    Invalidate();
+}
+
+void SpeedButton::PaintGraphic(HDC dc, const RECT& bounds) {
+    const RECT r = bounds;
     const bool enabled = Enabled();
     const bool sunken = down_ || (pressed_ && hot_);
     Colour face = Background();
@@ -107,72 +138,9 @@ std::optional<LRESULT> SpeedButton::ReflectDrawItem(const DRAWITEMSTRUCT& item) 
     if (!caption.empty()) {
         ::SetBkMode(dc, TRANSPARENT);
         RECT text{x, r.top + offset, x + textSize.cx, r.bottom + offset};
-        if (enabled) {
-            ::SetTextColor(dc, ToColorRef(TextColour()));
-            ::DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
-                        DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
-        } else {
-            ::SetTextColor(dc, ToColorRef(clGrayText));
-            ::DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
-                        DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
-        }
-    }
-    return TRUE;
-}
-
-std::optional<LRESULT> SpeedButton::WindowMessage(UINT msg, WPARAM, LPARAM lp) {
-    // The mouse is handled here, not by the BUTTON: a speed button never takes the focus, so
-    // clicking it runs no exit handler of the focused box.
-    switch (msg) {
-        case WM_LBUTTONDOWN:
-        case WM_LBUTTONDBLCLK:
-            if (!Enabled()) return 0;
-            pressed_ = true;
-            hot_ = true;
-            tracking_ = true;
-            ::SetCapture(Handle());
-            Invalidate();
-            return 0;
-        case WM_MOUSEMOVE: {
-            const Point p = MousePoint(lp);
-            RECT client{};
-            ::GetClientRect(Handle(), &client);
-            SetHot(::PtInRect(&client, POINT{p.x, p.y}) != FALSE);
-            return 0;
-        }
-        case WM_LBUTTONUP: {
-            if (!tracking_) return 0;
-            tracking_ = false;
-            const Point p = MousePoint(lp);
-            RECT client{};
-            ::GetClientRect(Handle(), &client);
-            const bool inside = ::PtInRect(&client, POINT{p.x, p.y}) != FALSE;
-            pressed_ = false;
-            if (::GetCapture() == Handle()) ::ReleaseCapture();
-            Invalidate();
-            if (inside && Enabled()) Click();
-            return 0;
-        }
-        case WM_CAPTURECHANGED:
-            if (tracking_) {
-                tracking_ = false;
-                pressed_ = false;
-                Invalidate();
-            }
-            return 0;
-        case WM_MOUSELEAVE:
-            hot_ = false;
-            Invalidate();
-            return 0;
-        case WM_SETFOCUS:
-        case WM_KEYDOWN:
-        case WM_KEYUP:
-        case WM_CHAR:
-            return std::nullopt;
-        case WM_ERASEBKGND:
-            return 1;
-        default:
-            return std::nullopt;
+        ::SetTextColor(dc, ToColorRef(enabled ? TextColour() : clGrayText));
+        ::DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
+                    DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
     }
 }
 

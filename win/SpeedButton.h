@@ -1,5 +1,6 @@
 // A flat button that never takes the focus, with a glyph and an optional caption; buttons can
-// form exclusive groups or toggle. It is a real owner-drawn BUTTON carrying its caption.
+// form exclusive groups or toggle. A graphic control: its container paints it and gives it the
+// mouse; its caption is its text even when not drawn (what a screen reader would name it by).
 #pragma once
 
 #include <functional>
@@ -44,12 +45,22 @@ class SpeedButton : public Control {
     void Click();
     std::function<void()> OnClick;
 
+    // Under the mouse, and held down by it: the looks of hover and press.
+    bool Hot() const { return hot_; }
+    bool Pressed() const { return pressed_; }
+
   protected:
-    std::optional<LRESULT> ReflectDrawItem(const DRAWITEMSTRUCT& item) override;
-    std::optional<LRESULT> WindowMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+    void PaintGraphic(HDC dc, const RECT& bounds) override;
+    void MouseEnter() override;
+    void MouseLeave() override;
+    void MouseDown(Point p, bool doubleClick) override;
+    void MouseMove(Point p) override;
+    void MouseUp(Point p) override;
+    void MouseCaptureLost() override;
 
   private:
     void SetHot(bool hot);
+    bool Inside(Point p) const;
     Picture glyph_;
     int groupIndex_ = 0;
     bool down_ = false;
@@ -57,8 +68,7 @@ class SpeedButton : public Control {
     bool flat_ = true;
     bool showCaption_ = true;
     bool hot_ = false;
-    bool pressed_ = false;   // the mouse button is held on it
-    bool tracking_ = false;  // mouse capture while pressed
+    bool pressed_ = false;  // the mouse button went down on it and is held
 };
 
 }  // namespace win

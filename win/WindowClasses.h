@@ -10,8 +10,12 @@ namespace win::detail {
 inline constexpr wchar_t kFormClass[] = L"ValomatForm";
 inline constexpr wchar_t kContainerClass[] = L"ValomatContainer";
 
-// Initialises the common controls and registers our classes, once; true when they exist.
+// Registers our classes, once; true when they exist. A form and its graphic controls need
+// nothing more, so a first window (the splash) comes before the common controls are loaded.
 bool EnsureClasses();
+// Loads and initialises the common controls, once, before the first child window: with the
+// program's manifest they also give the system classes (edit, button, static) their look.
+bool EnsureCommonControls();
 ATOM FormAtom();
 ATOM ContainerAtom();
 LRESULT CALLBACK FormWindowProc(HWND, UINT, WPARAM, LPARAM);

@@ -1,9 +1,10 @@
 // Tells an end-to-end script what a window shows: window_info.exe TITLE prints the window's
 // client size and where the client area starts on the screen ("client 430x271 at 425 376"), then
-// one line per visible child window with text (an edit box's too): the text (UTF-8) and the
-// centre of the child on the screen, "text|x|y". Exits with 1 when no such window exists. A "?"
-// in TITLE stands for any one character: the command line reaches Wine in the machine's locale,
-// which may not carry "ë".
+// one line per visible child window with text (an edit box's too), then one per showing
+// windowless control with text (labels, speed buttons: the window tells them when asked by its
+// registered message): the text (UTF-8) and the centre on the screen, "text|x|y". Exits with 1
+// when no such window exists. A "?" in TITLE stands for any one character: the command line
+// reaches Wine in the machine's locale, which may not carry "ë".
 #include <windows.h>
 
 #include <cstdio>
@@ -58,6 +59,36 @@ static BOOL CALLBACK TopLevel(HWND window, LPARAM data) {
     return FALSE;
 }
 
+// Receives the lines of the windowless controls.
+static LRESULT CALLBACK Receiver(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_COPYDATA) {
+        const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lp);
+        if (data && data->dwData == 1) {
+            Print(std::wstring(static_cast<const wchar_t*>(data->lpData),
+                               data->cbData / sizeof(wchar_t)) +
+                  L"\n");
+        }
+        return TRUE;
+    }
+    return DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+static void DescribeGraphics(HWND window) {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = Receiver;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"WindowInfoReceiver";
+    RegisterClassW(&wc);
+    HWND receiver = CreateWindowW(wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                  wc.hInstance, nullptr);
+    if (!receiver) return;
+    DWORD_PTR count = 0;
+    // The answers come as sent messages, taken while this call waits.
+    SendMessageTimeoutW(window, RegisterWindowMessageW(L"Valomat.DescribeGraphics"),
+                        reinterpret_cast<WPARAM>(receiver), 0, SMTO_ABORTIFHUNG, 5000, &count);
+    DestroyWindow(receiver);
+}
+
 int wmain(int argc, wchar_t** argv) {
     if (argc < 2) return 2;
     Search search{argv[1]};
@@ -71,5 +102,6 @@ int wmain(int argc, wchar_t** argv) {
     Print(L"client " + std::to_wstring(client.right) + L"x" + std::to_wstring(client.bottom) +
           L" at " + std::to_wstring(origin.x) + L" " + std::to_wstring(origin.y) + L"\n");
     EnumChildWindows(window, Child, 0);
+    DescribeGraphics(window);
     return 0;
 }

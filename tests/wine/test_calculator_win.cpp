@@ -14,6 +14,7 @@
 #include "ui/Options_win.h"
 #include "win/Application.h"
 #include "win/Clipboard.h"
+#include "wine/graphic_mouse.h"
 #include "wine/keys.h"
 
 namespace {
@@ -32,8 +33,7 @@ void PressKey(const win::Form& form, UINT vk) {
 }
 
 void Click(const win::SpeedButton& button) {
-    PostMessageW(button.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-    PostMessageW(button.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    graphicmouse::PostClick(button);
 }
 
 TztFormCalculator* ShownCalculator() {

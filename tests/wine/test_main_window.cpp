@@ -8,11 +8,15 @@
 #include <vector>
 
 #include "core/SettingsStore.h"
+#include "ui/Artwork.h"
 #include "ui/Main_win.h"
 #include "ui/Splash_win.h"
 #include "win/Application.h"
+#include "win/Gdi.h"
 #include "win/Text.h"
+#include "wine/graphic_mouse.h"
 #include "wine/message_box.h"
+#include "wine/window_pixels.h"
 
 namespace {
 
@@ -60,8 +64,7 @@ class MainWindowTest : public ::testing::Test {
         Pump();
     }
     void Click(win::SpeedButton& button) {
-        SendMessageW(button.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-        SendMessageW(button.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+        graphicmouse::SendClick(button);
         Pump();
     }
     void ClickTool(const win::ToolButton& button) {
@@ -219,6 +222,23 @@ TEST_F(MainWindowTest, RowsShowTheirSlotsCaptionAndColour) {
     EXPECT_EQ(main->FindVanButton(2), -1);
 }
 
+TEST_F(MainWindowTest, ARightClickOnARowShowsTheWindowsMenu) {
+    Open();
+    int shown = 0;
+    main->PopupMenu1.OnPopup = [&] {
+        ++shown;
+        SetTimer(nullptr, 0, 1, [](HWND, UINT, UINT_PTR id, DWORD) {
+            KillTimer(nullptr, id);
+            EndMenu();
+        });
+    };
+    graphicmouse::SendContextMenu(main->Label_Munt[0]);
+    EXPECT_EQ(shown, 1) << "on a row's caption";
+    // A row's button has no menu: its group box hands the click on to the panel, whose it is.
+    graphicmouse::SendContextMenu(main->SpeedButton_Van[0]);
+    EXPECT_EQ(shown, 2) << "on a row's button";
+}
+
 TEST_F(MainWindowTest, ListButtonSwitchesBetweenListAndCompactView) {
     Open();
     const int listHeight = main->ClientHeight();
@@ -363,6 +383,11 @@ TEST(SplashWindow, HasNoTaskbarButton) {
     EXPECT_FALSE(exStyle & WS_EX_APPWINDOW);
     EXPECT_TRUE(owned || (exStyle & WS_EX_TOOLWINDOW));
     EXPECT_TRUE(IsWindowVisible(splash.Handle()));
+    // One window, drawn once: the picture at (4, 4) on the raised panel.
+    EXPECT_EQ(GetWindow(splash.Handle(), GW_CHILD), nullptr);
+    const Picture shown = PaintedPixels(splash.Handle());
+    EXPECT_EQ(shown.At(4 + 60, 4 + 20), SplashPicture().At(60, 20));
+    EXPECT_EQ(shown.At(150, 150), win::ToColorRef(win::clBtnFace));
 }
 
 TEST_F(MainWindowTest, CopyPutsTheActiveBoxOnTheClipboard) {

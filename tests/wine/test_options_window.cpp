@@ -14,6 +14,7 @@
 #include "ui/Options_win.h"
 #include "ui/Print_win.h"
 #include "win/Locale.h"
+#include "wine/graphic_mouse.h"
 
 namespace {
 
@@ -101,8 +102,7 @@ class OptionsTest : public ::testing::Test {
         for (wchar_t c : text) SendMessageW(box.Handle(), WM_CHAR, c, 0);
     }
     void Click(win::SpeedButton& button) {
-        SendMessageW(button.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-        SendMessageW(button.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+        graphicmouse::SendClick(button);
         Pump();
     }
     void CloseBox() {
@@ -373,6 +373,18 @@ TEST_F(OptionsTest, TheMainWindowShownTakesItsTextsFromTheLanguageRoutine) {
     EXPECT_EQ(main->Label_Naar.Text(), "euro (EURO,€)");
     EXPECT_EQ(print->Caption(), "List de résultats");
     EXPECT_EQ(opties->Caption(), "Préférences");
+}
+
+TEST_F(OptionsTest, TheLanguageRoutineRunsBeforeTheDialogIsMadeWhichThenSpeaksItsLanguage) {
+    opties = std::make_unique<TForm_Opties>(*main, print.get());
+    main->Rec.Taal = 2;
+    opties->ApplyLanguage();
+    EXPECT_FALSE(opties->Exists());
+    EXPECT_EQ(main->GroupBox_Naar.Text(), "Dest.");
+    EXPECT_EQ(main->Menu_Options.Caption(), "Préférences");
+    ASSERT_TRUE(opties->CreateOpties());
+    EXPECT_EQ(opties->Caption(), "Préférences");
+    EXPECT_EQ(opties->TabSheet_Algemeen.Text(), "Général");
 }
 
 TEST_F(OptionsTest, AfterTheDialogTheMainWindowConvertsWithTheNewSettings) {

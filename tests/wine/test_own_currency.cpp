@@ -18,6 +18,7 @@
 #include "win/Text.h"
 #include "wine/dialog_answer.h"
 #include "wine/window_pixels.h"
+#include "wine/graphic_mouse.h"
 #include "wine/keys.h"
 
 namespace {
@@ -173,8 +174,7 @@ TEST_F(OwnCurrencyDialog, ChosenPictureShowsAtOnceAndTheCloseBoxKeepsItButDropsT
         preset = dialog_answer::FileNameBox(chooser);
         dialog_answer::ChooseFile(chooser, win::Widen(small));
     });
-    PostMessageW(dialog->SpeedButton[0].Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-    PostMessageW(dialog->SpeedButton[0].Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    graphicmouse::PostClick(dialog->SpeedButton[0]);
     Pump();
     EXPECT_FALSE(dialog_answer::Waiting());
     EXPECT_NE(preset.find(L"old.bmp"), std::wstring::npos) << "preset with the current file";
@@ -215,10 +215,11 @@ TEST_F(OwnCurrencyDialog, LargePictureGivesItsMiddleAndDoubleClickOpensTheChoose
     ShowDialog();
     dialog_answer::AnswerNext(
         [&](HWND chooser) { dialog_answer::ChooseFile(chooser, win::Widen(large)); });
-    PostMessageW(dialog->Image[1].Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-    PostMessageW(dialog->Image[1].Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-    PostMessageW(dialog->Image[1].Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
-    PostMessageW(dialog->Image[1].Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    const win::Image& image = dialog->Image[1];
+    graphicmouse::PostClick(image);
+    PostMessageW(graphicmouse::WindowOf(image), WM_LBUTTONDBLCLK, MK_LBUTTON,
+                 graphicmouse::At(image));
+    PostMessageW(graphicmouse::WindowOf(image), WM_LBUTTONUP, 0, graphicmouse::At(image));
     Pump();
     EXPECT_FALSE(dialog_answer::Waiting());
     EXPECT_EQ(rec.EigenBitmap2, large);

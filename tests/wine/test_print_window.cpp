@@ -16,6 +16,7 @@
 
 #include "core/SettingsStore.h"
 #include "ui/Artwork.h"
+#include "ui/Languages.h"
 #include "ui/Main_win.h"
 #include "ui/Print_win.h"
 #include "util/zt_Graph.h"
@@ -144,6 +145,29 @@ TEST_F(PrintWindowTest, IsCreatedHiddenWithItsDesignAndTakesTheMainWindowsConver
     Pump();
     EXPECT_TRUE(print->Visible());
     EXPECT_EQ(GetFocus(), print->ListBox_PrintList.Handle());
+}
+
+TEST(PrintWindowLater, TheWindowIsMadeWhenFirstShownWithTheEntriesAndLanguageOfThatMoment) {
+    win::Application::Initialize("Valomat");
+    MemoryRegistry registry;
+    TForm_Main main(MainWindowEnvironment{
+        .registry = &registry, .separators = {",", "."}, .localeLanguage = 0});
+    ASSERT_TRUE(main.CreateMain());
+    TForm_PrintList print(main);
+    main.SetResultSink(&print);
+    print.ApplyLanguage();  // the language routine may run before the window exists
+    main.Edit_Van.SetText("100");
+    main.Convert(true);
+    print.AppendEntry(kB);
+    EXPECT_FALSE(print.Exists());
+    main.Rec.Taal = 1;
+    main.ToolButton_PrintListClick();
+    ASSERT_TRUE(print.Exists());
+    EXPECT_TRUE(print.Visible());
+    EXPECT_EQ(print.Entries(), (std::vector<std::string>{"*100*2*2,48*1*", kB}));
+    EXPECT_EQ(print.ListBox_PrintList.Count(), 2);
+    EXPECT_EQ(print.Caption(), PrintTexts(1).caption);
+    main.SetResultSink(nullptr);
 }
 
 struct CommandCase {

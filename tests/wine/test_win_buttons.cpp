@@ -9,10 +9,13 @@
 #include "win/Gdi.h"
 #include "win/Panel.h"
 #include "win/SpeedButton.h"
+#include "wine/graphic_mouse.h"
 #include "wine/keys.h"
+#include "wine/window_pixels.h"
 
 namespace {
 
+using graphicmouse::SendClick;
 using testkeys::Pump;
 
 class SpeedButtons : public ::testing::Test {
@@ -90,38 +93,42 @@ TEST_F(SpeedButtons, SettingDownReleasesTheOthersOfTheGroupAndRunsNoClick) {
     EXPECT_TRUE(clicks.empty());
 }
 
-TEST_F(SpeedButtons, BmClickPressesTheButtonAndRunsOnClickOnce) {
+TEST_F(SpeedButtons, AClickPressesTheButtonAndRunsOnClickOnce) {
     van[0].SetDown(true);
-    SendMessageW(van[2].Handle(), BM_CLICK, 0, 0);
+    SendClick(van[2]);
     EXPECT_EQ(clicks, std::vector<int>{2});
     EXPECT_TRUE(van[2].Down());
     EXPECT_EQ(DownCount(van), 1);
     // A click on the button that is down keeps it down (no AllowAllUp) and still runs.
-    SendMessageW(van[2].Handle(), BM_CLICK, 0, 0);
+    SendClick(van[2]);
     EXPECT_EQ(clicks, (std::vector<int>{2, 2}));
     EXPECT_TRUE(van[2].Down());
 }
 
-TEST_F(SpeedButtons, MouseClickRunsOnClickButReleasingOutsideDoesNot) {
-    const LPARAM inside = MAKELPARAM(10, 10);
-    PostMessageW(van[1].Handle(), WM_LBUTTONDOWN, MK_LBUTTON, inside);
-    PostMessageW(van[1].Handle(), WM_LBUTTONUP, 0, inside);
-    Pump();
-    EXPECT_EQ(clicks, std::vector<int>{1});
-    EXPECT_TRUE(van[1].Down());
+TEST_F(SpeedButtons, ReleasingOutsideClicksNothingAndHiddenOrDisabledButtonsTakeNoClick) {
+    HWND group = graphicmouse::WindowOf(van[0]);
+    SendMessageW(group, WM_LBUTTONDOWN, MK_LBUTTON, graphicmouse::At(van[0]));
+    EXPECT_TRUE(van[0].Pressed());
+    SendMessageW(group, WM_MOUSEMOVE, MK_LBUTTON, win::MakePointParam(60, 10));
+    EXPECT_FALSE(van[0].Hot()) << "dragged off: the pressed look goes";
+    SendMessageW(group, WM_LBUTTONUP, 0, win::MakePointParam(60, 10));
+    EXPECT_FALSE(van[0].Pressed());
+    EXPECT_TRUE(clicks.empty()) << "released outside: no click";
 
-    SendMessageW(van[0].Handle(), WM_LBUTTONDOWN, MK_LBUTTON, inside);
-    SendMessageW(van[0].Handle(), WM_LBUTTONUP, 0, MAKELPARAM(200, 10));
-    EXPECT_EQ(clicks, std::vector<int>{1}) << "released outside: no click";
-    EXPECT_TRUE(van[1].Down());
+    van[1].SetVisible(false);
+    SendClick(van[1]);
+    van[2].SetEnabled(false);
+    SendClick(van[2]);
+    EXPECT_TRUE(clicks.empty());
+    EXPECT_FALSE(van[1].Down());
+    EXPECT_FALSE(van[2].Down());
 }
 
 TEST_F(SpeedButtons, ClickingLeavesTheFocusInTheEdit) {
     int exits = 0;
     edit.OnExit = [&] { ++exits; };
     ASSERT_TRUE(edit.SetFocus());
-    SendMessageW(van[0].Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-    SendMessageW(van[0].Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    SendClick(van[0]);
     EXPECT_EQ(clicks, std::vector<int>{0});
     EXPECT_TRUE(edit.Focused());
     EXPECT_EQ(exits, 0);
@@ -139,67 +146,69 @@ TEST_F(SpeedButtons, AllowAllUpMakesAGroupedButtonAToggle) {
                               .allowAllUp = true}));
     int clicked = 0;
     front.OnClick = [&] { ++clicked; };
-    SendMessageW(front.Handle(), BM_CLICK, 0, 0);
+    SendClick(front);
     EXPECT_TRUE(front.Down());
-    SendMessageW(front.Handle(), BM_CLICK, 0, 0);
+    SendClick(front);
     EXPECT_FALSE(front.Down());
     EXPECT_EQ(clicked, 2);
 }
 
-TEST_F(SpeedButtons, DisabledButtonIgnoresTheMouse) {
-    van[0].SetEnabled(false);
-    SendMessageW(van[0].Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-    SendMessageW(van[0].Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-    EXPECT_TRUE(clicks.empty());
-    EXPECT_FALSE(van[0].Down());
+TEST_F(SpeedButtons, TheMouseOverAButtonMakesItHotUntilItLeaves) {
+    graphicmouse::SendMove(van[0]);
+    EXPECT_TRUE(van[0].Hot());
+    graphicmouse::SendMove(van[1]);
+    EXPECT_FALSE(van[0].Hot());
+    EXPECT_TRUE(van[1].Hot());
+    SendMessageW(graphicmouse::WindowOf(van[1]), WM_MOUSELEAVE, 0, 0);
+    EXPECT_FALSE(van[1].Hot()) << "the pointer left the group box";
 }
 
-// Draws a button through its parent, as Windows asks for it, into a picture.
-Picture DrawnThroughParent(win::SpeedButton& button) {
-    const int w = button.Width();
-    const int h = button.Height();
-    Picture canvas(w, h, MakeColour(1, 2, 3));
-    win::BitmapHandle bitmap = win::MakeBitmap(canvas);
-    win::DcHandle dc(CreateCompatibleDC(nullptr));
-    {
-        win::SelectGuard select(dc.Get(), bitmap.Get());
-        DRAWITEMSTRUCT item{};
-        item.CtlType = ODT_BUTTON;
-        item.CtlID = static_cast<UINT>(GetDlgCtrlID(button.Handle()));
-        item.itemAction = ODA_DRAWENTIRE;
-        item.hwndItem = button.Handle();
-        item.hDC = dc.Get();
-        item.rcItem = {0, 0, w, h};
-        SendMessageW(GetParent(button.Handle()), WM_DRAWITEM, item.CtlID,
-                     reinterpret_cast<LPARAM>(&item));
+// The button as its container paints it (WM_PRINTCLIENT, as for a screenshot).
+Picture Painted(const win::SpeedButton& button) {
+    const Picture all = PaintedPixels(graphicmouse::WindowOf(button));
+    const RECT b = button.Bounds();
+    Picture shown(b.right - b.left, b.bottom - b.top, 0);
+    for (int y = 0; y < shown.height; ++y) {
+        for (int x = 0; x < shown.width; ++x) shown.Set(x, y, all.At(b.left + x, b.top + y));
     }
-    return *win::ReadBitmap(bitmap.Get());
+    return shown;
 }
 
-TEST_F(SpeedButtons, GlyphIsDrawnTransparentAndGreyedWhenDisabled) {
+TEST_F(SpeedButtons, LooksFollowTheStateGlyphTransparentAndGreyedWhenDisabled) {
     const Colour silver = MakeColour(192, 192, 192);
     const Colour red = MakeColour(255, 0, 0);
     Picture flag(20, 20, silver);
     flag.FillRect(4, 4, 16, 16, red);
     van[0].SetGlyph(flag);
-    const Picture shown = DrawnThroughParent(van[0]);  // 44 x 22, glyph centred at (12, 1)
+    const Picture shown = Painted(van[0]);  // 44 x 22, glyph centred at (12, 1)
     const Colour face = win::ToColorRef(win::clBtnFace);
+    const Colour light = win::ToColorRef(win::clBtnHighlight);
+    const Colour dark = win::ToColorRef(win::clBtnShadow);
     EXPECT_EQ(shown.At(22, 11), red);
     EXPECT_EQ(shown.At(14, 3), face) << "the glyph's silver corner is transparent";
     EXPECT_EQ(shown.At(2, 11), face) << "flat and not hot: no border";
+    EXPECT_EQ(shown.At(28, 17), face);
+
+    graphicmouse::SendMove(van[0]);
+    EXPECT_EQ(Painted(van[0]).At(0, 0), light) << "hot: raised";
+    SendMessageW(graphicmouse::WindowOf(van[0]), WM_LBUTTONDOWN, MK_LBUTTON,
+                 graphicmouse::At(van[0]));
+    const Picture pressed = Painted(van[0]);
+    EXPECT_EQ(pressed.At(0, 0), dark) << "pressed: sunken";
+    EXPECT_EQ(pressed.At(28, 17), red) << "and the glyph one pixel down and right";
+    SendMessageW(graphicmouse::WindowOf(van[0]), WM_LBUTTONUP, 0, graphicmouse::At(van[0]));
+    SendMessageW(graphicmouse::WindowOf(van[0]), WM_MOUSELEAVE, 0, 0);
+    const Picture latched = Painted(van[0]);
+    EXPECT_EQ(latched.At(0, 0), dark) << "down: sunken";
+    EXPECT_NE(latched.At(2, 11), face) << "with a lighter face";
 
     van[0].SetEnabled(false);
-    const Picture greyed = DrawnThroughParent(van[0]);
-    const Colour c = greyed.At(22, 11);
+    const Colour c = Painted(van[0]).At(22, 11);
     EXPECT_NE(c, red);
     EXPECT_EQ(c & 0xFF, (c >> 16) & 0xFF) << "grey";
-
-    van[0].SetEnabled(true);
-    van[0].SetDown(true);
-    EXPECT_NE(DrawnThroughParent(van[0]).At(0, 0), face) << "a button that is down has a frame";
 }
 
-TEST_F(SpeedButtons, CaptionIsTheWindowText) {
+TEST_F(SpeedButtons, CaptionIsTheText) {
     win::SpeedButton calc;
     ASSERT_TRUE(calc.Create({.parent = &form,
                              .name = "Button7",
@@ -248,7 +257,7 @@ TEST_F(ModalForm, ReturnsTheResultSetByAButtonAndDisablesTheOwnerMeanwhile) {
         dialog.SetModalResult(win::mrOk);
     };
     dialog.OnClose = [&](win::CloseAction&) { ++closes; };
-    PostMessageW(ok.Handle(), BM_CLICK, 0, 0);
+    graphicmouse::PostClick(ok);
     EXPECT_EQ(dialog.ShowModal(), win::mrOk);
     EXPECT_FALSE(ownerEnabledInside);
     EXPECT_TRUE(IsWindowEnabled(owner.Handle()));
@@ -268,7 +277,7 @@ TEST_F(ModalForm, CloseBoxGivesCancelAndOnCloseCanKeepItOpen) {
     EXPECT_EQ(closes, 2);
     // Shown again, it starts without a result.
     ok.OnClick = [&] { dialog.SetModalResult(7); };
-    PostMessageW(ok.Handle(), BM_CLICK, 0, 0);
+    graphicmouse::PostClick(ok);
     EXPECT_EQ(dialog.ShowModal(), 7);
 }
 
@@ -276,7 +285,7 @@ TEST_F(ModalForm, TheOwnersOnShowDoesNotRunAgainAfterward) {
     int ownerShows = 0;
     owner.OnShow = [&] { ++ownerShows; };
     ok.OnClick = [&] { dialog.SetModalResult(win::mrOk); };
-    PostMessageW(ok.Handle(), BM_CLICK, 0, 0);
+    graphicmouse::PostClick(ok);
     dialog.ShowModal();
     Pump();
     EXPECT_EQ(ownerShows, 0);
@@ -364,7 +373,7 @@ TEST_F(PushButtons, CaptionIsTheWindowTextAndAHandlerMayChangeTheResult) {
     EXPECT_EQ(ok.Text(), "&OK");
     ok.OnClick = [this] { ok.SetModalResult(win::mrNone); };  // stays open: a refused entry
     dialog.OnShow = [this] {
-        PostMessageW(ok.Handle(), BM_CLICK, 0, 0);
+        graphicmouse::PostClick(ok);
         PostMessageW(cancel.Handle(), BM_CLICK, 0, 0);
     };
     EXPECT_EQ(dialog.ShowModal(), win::mrCancel);

@@ -269,7 +269,9 @@ TEST_F(FormWithEdits, ClientSizeAndAlignment) {
     EXPECT_EQ(panel.Top(), 0);
 }
 
-// The text a control's tool tip asks its form for when the mouse rests on the control.
+// The text a control's tool tip asks for when the mouse rests on the middle of the control: the
+// tool tip finds its tool there (a graphic control's is a rectangle of its container's window)
+// and asks the window of that tool.
 std::string HintShownFor(win::Form& form, win::Control& control) {
     struct Search {
         HWND owner;
@@ -288,11 +290,21 @@ std::string HintShownFor(win::Form& form, win::Control& control) {
         },
         reinterpret_cast<LPARAM>(&search));
     if (!search.tooltip) return "(no tool tip)";
+    const RECT b = control.Bounds();
+    TTHITTESTINFOW hit{};
+    hit.hwnd = control.Graphic() ? control.Parent()->ContainerHandle() : control.Handle();
+    hit.pt = control.Graphic() ? POINT{(b.left + b.right) / 2, (b.top + b.bottom) / 2}
+                               : POINT{(b.right - b.left) / 2, (b.bottom - b.top) / 2};
+    hit.ti.cbSize = TTTOOLINFOW_V2_SIZE;
+    if (!SendMessageW(search.tooltip, TTM_HITTESTW, 0, reinterpret_cast<LPARAM>(&hit))) {
+        return "(no tool)";
+    }
     NMTTDISPINFOW info{};
     info.hdr.hwndFrom = search.tooltip;
-    info.hdr.idFrom = reinterpret_cast<UINT_PTR>(control.Handle());
+    info.hdr.idFrom = hit.ti.uId;
     info.hdr.code = TTN_GETDISPINFOW;
-    SendMessageW(form.Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
+    info.uFlags = hit.ti.uFlags;
+    SendMessageW(hit.ti.hwnd, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
     return info.lpszText ? win::Narrow(info.lpszText) : std::string();
 }
 
@@ -301,7 +313,16 @@ TEST_F(FormWithEdits, HintsAreShownAndFollowChanges) {
     EXPECT_EQ(HintShownFor(form, first), "Bedrag");
     first.SetHint("Montant à convertir");
     EXPECT_EQ(HintShownFor(form, first), "Montant à convertir");
-    EXPECT_EQ(HintShownFor(form, second), "") << "no hint of its own";
+    second.SetHint("Resultaat");
+    second.SetHint("");
+    EXPECT_EQ(HintShownFor(form, second), "(no tool)") << "no hint of its own";
+    // A graphic control's hint: at its place, wherever it moves, and only while it shows.
+    label.SetHint("Munt");
+    EXPECT_EQ(HintShownFor(form, label), "Munt");
+    label.SetBounds(8, 100, 60, 16);
+    EXPECT_EQ(HintShownFor(form, label), "Munt");
+    label.SetVisible(false);
+    EXPECT_EQ(HintShownFor(form, label), "(no tool)");
 }
 
 TEST_F(FormWithEdits, ColoursComeFromTheControlThroughItsContainer) {

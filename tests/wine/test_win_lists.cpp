@@ -11,6 +11,7 @@
 #include "win/Panel.h"
 #include "win/PopupMenu.h"
 #include "win/ToolBar.h"
+#include "wine/graphic_mouse.h"
 #include "wine/keys.h"
 
 namespace {
@@ -300,7 +301,7 @@ TEST(PopupMenuTest, ItemsAreMeasuredAndDrawnByTheMenuThroughTheirOwner) {
     EXPECT_GT(measure.itemWidth, 16u + 20u);
 }
 
-TEST(PopupMenuTest, TheMenuKeyOnAControlShowsItsMenuAndRunsTheChosenItem) {
+TEST(PopupMenuTest, ARightClickShowsTheMenuOfTheControlOrOfItsContainer) {
     ASSERT_TRUE(win::Application::Initialize("Valomat test"));
     win::Form form;
     ASSERT_TRUE(form.Create({.caption = "menu"}));
@@ -309,22 +310,38 @@ TEST(PopupMenuTest, TheMenuKeyOnAControlShowsItsMenuAndRunsTheChosenItem) {
         panel.Create({.parent = &form, .name = "Panel_Convert", .align = win::Align::Client}));
     win::Label label;
     ASSERT_TRUE(label.Create({.parent = &panel, .name = "Label_Van", .width = 50, .height = 16}));
-    win::PopupMenu menu;
-    ASSERT_TRUE(menu.Create(&form));
     std::vector<std::string> events;
+    win::PopupMenu menu, own;
+    ASSERT_TRUE(menu.Create(&form));
+    ASSERT_TRUE(own.Create(&form));
     menu.OnPopup = [&] { events.push_back("popup"); };
     menu.Add({.caption = "Kopiëren", .onClick = [&] { events.push_back("copy"); }});
     menu.Add({.caption = "Plakken", .onClick = [&] { events.push_back("paste"); }});
+    own.Add({.caption = "Omzetten", .onClick = [&] { events.push_back("convert"); }});
     panel.SetPopupMenu(&menu);
     form.Show();
     Pump();
     // Keys waiting in the queue drive the menu's own loop: down to the first item, choose it.
     // A timer closes the menu should the keys not arrive, so the test cannot hang.
-    SetTimer(nullptr, 0, 3000, [](HWND, UINT, UINT_PTR, DWORD) { EndMenu(); });
-    PostMessageW(form.Handle(), WM_KEYDOWN, VK_DOWN, 0);
-    PostMessageW(form.Handle(), WM_KEYDOWN, VK_RETURN, 0);
-    // The label has no menu of its own: its parent's (the panel's) is shown.
-    SendMessageW(label.Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(label.Handle()), -1);
+    auto chooseFirst = [&] {
+        SetTimer(nullptr, 0, 3000, [](HWND, UINT, UINT_PTR, DWORD) { EndMenu(); });
+        PostMessageW(form.Handle(), WM_KEYDOWN, VK_DOWN, 0);
+        PostMessageW(form.Handle(), WM_KEYDOWN, VK_RETURN, 0);
+    };
+    // The label has no menu of its own: its container's (the panel's) is shown.
+    chooseFirst();
+    graphicmouse::SendContextMenu(label);
+    EXPECT_EQ(events, (std::vector<std::string>{"popup", "copy"}));
+    // With one, its own, as for a currency row.
+    events.clear();
+    label.SetPopupMenu(&own);
+    chooseFirst();
+    graphicmouse::SendContextMenu(label);
+    EXPECT_EQ(events, std::vector<std::string>{"convert"});
+    // The menu key on the panel: the panel's.
+    events.clear();
+    chooseFirst();
+    SendMessageW(panel.Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(panel.Handle()), -1);
     EXPECT_EQ(events, (std::vector<std::string>{"popup", "copy"}));
 }
 

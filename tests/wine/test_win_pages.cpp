@@ -6,6 +6,8 @@
 #include <commctrl.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "keys.h"
 #include "win/Button.h"
@@ -13,6 +15,8 @@
 #include "win/Edit.h"
 #include "win/Form.h"
 #include "win/PageControl.h"
+#include "win/SpeedButton.h"
+#include "wine/graphic_mouse.h"
 
 namespace {
 
@@ -105,6 +109,57 @@ TEST_F(Pages, APageIsBuiltWhenFirstShownAndCodeRunsNoChange) {
     EXPECT_EQ(b.top, area.top);
     EXPECT_EQ(b.right, area.right);
     EXPECT_EQ(b.bottom, area.bottom);
+}
+
+// What a window tells an outside tool about its graphic controls (window_info.exe asks so).
+std::vector<std::wstring> DescribedGraphics(const win::Form& form) {
+    static std::vector<std::wstring> lines;
+    lines.clear();
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = [](HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) -> LRESULT {
+        if (msg != WM_COPYDATA) return DefWindowProcW(hwnd, msg, wp, lp);
+        const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lp);
+        const auto* text = static_cast<const wchar_t*>(data->lpData);
+        lines.emplace_back(text, data->cbData / sizeof(wchar_t));
+        return TRUE;
+    };
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"DescribeReceiver";
+    RegisterClassW(&wc);
+    HWND receiver = CreateWindowW(wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                  wc.hInstance, nullptr);
+    const LRESULT sent = SendMessageW(form.Handle(), win::Form::DescribeGraphicsMessage(),
+                                      reinterpret_cast<WPARAM>(receiver), 0);
+    DestroyWindow(receiver);
+    EXPECT_EQ(sent, static_cast<LRESULT>(lines.size()));
+    return lines;
+}
+
+TEST_F(Pages, GraphicControlsOfAHiddenPageNeitherShowNorTakeClicks) {
+    pages.SetActivePage(&sheet[1]);
+    pages.SetActivePage(&sheet[0]);
+    win::SpeedButton shown, hidden;
+    ASSERT_TRUE(shown.Create(
+        {.parent = &sheet[0], .x = 8, .y = 80, .width = 60, .height = 22, .caption = "Bron"}));
+    ASSERT_TRUE(hidden.Create(
+        {.parent = &sheet[1], .x = 8, .y = 80, .width = 60, .height = 22, .caption = "Doel"}));
+    int clicks = 0;
+    hidden.OnClick = [&] { ++clicks; };
+    EXPECT_TRUE(shown.IsShowing());
+    EXPECT_FALSE(hidden.IsShowing());
+    // Windows gives the mouse to the window under it: never a hidden page's.
+    RECT r = shown.Bounds();
+    POINT centre{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    ClientToScreen(sheet[0].Handle(), &centre);
+    EXPECT_EQ(WindowFromPoint(centre), sheet[0].Handle());
+    const std::vector<std::wstring> lines = DescribedGraphics(form);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0], L"Bron|" + std::to_wstring(centre.x) + L"|" + std::to_wstring(centre.y));
+
+    pages.SetActivePage(&sheet[1]);
+    EXPECT_TRUE(hidden.IsShowing());
+    graphicmouse::SendClick(hidden);
+    EXPECT_EQ(clicks, 1);
 }
 
 TEST_F(Pages, ClickingATabShowsItsPageAndRunsOnChangeOnce) {
