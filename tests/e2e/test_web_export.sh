@@ -46,6 +46,7 @@ open_list() {
   click_in "$VALOMAT_WIN" "$PRINTLIST_X" "$PRINTLIST_Y"
   wait_until 10 window_shown Resultatenlijst || true
   LIST_WIN=$(window_named Resultatenlijst || true)
+  [ -n "$LIST_WIN" ] && { wait_until 10 has_focus "$LIST_WIN" || true; }
   check "the result list is shown" yes "$([ -n "$LIST_WIN" ] && echo yes || echo no)"
   [ -n "$LIST_WIN" ]
 }
@@ -54,8 +55,13 @@ open_list() {
 # the Windows path without extension; with "replace", the file exists, the dialog asks
 # first, and the answer is Yes.
 save_as() {
-  click_in "$LIST_WIN" "$1" "$LIST_TOOLS_Y"
-  wait_until 10 window_shown 'Resultaten opslaan' || { echo "no save dialog"; return 1; }
+  # A click that reaches the list while it is still being placed is lost: clicked again.
+  local try
+  for try in 1 2 3; do
+    click_in "$LIST_WIN" "$1" "$LIST_TOOLS_Y"
+    wait_until 4 window_shown 'Resultaten opslaan' && break
+  done
+  window_shown 'Resultaten opslaan' || { echo "no save dialog"; return 1; }
   local dialog; dialog=$(window_named 'Resultaten opslaan')
   wait_until 10 has_focus "$dialog" || true
   # Pasted, not typed: a key that xdotool maps for a character beyond the keyboard's may be

@@ -86,6 +86,9 @@ TEST(HostileServerTest, EveryAnswerEndsInTimeWithNothingTaken) {
         {"file/many-attributes.xml", EcbState::NotUnderstood},
     };
     constexpr std::size_t kCases = std::size(cases);
+    // The 15-second limit, and what a busy machine adds to it (without the limit a drip
+    // held a fetch for minutes).
+    constexpr double kDeadline = 18.0;
     main.Rec.KoersenURL = server.Url("drip-headers");
     const RecRec before = main.Rec;
 
@@ -102,7 +105,7 @@ TEST(HostileServerTest, EveryAnswerEndsInTimeWithNothingTaken) {
         EXPECT_EQ(line(), "") << "no failure told for a fetch given up";
         // From another thread, a message to the dialog every 50 ms: the longest wait for an
         // answer, and the memory at its highest.
-        std::atomic<bool> stop = false;
+        std::atomic<bool> stop = false, stopped = false;
         std::atomic<long long> longestMs = 0;
         std::atomic<std::size_t> peak = Committed();
         const std::size_t start = peak;
@@ -116,6 +119,7 @@ TEST(HostileServerTest, EveryAnswerEndsInTimeWithNothingTaken) {
                 longestMs = std::max<long long>(longestMs, SecondsSince(sent) * 1000);
                 peak = std::max(peak.load(), Committed());
             }
+            stopped = true;
         });
         const auto begin = Moment::now();
         SendMessageW(opties.Button_ECB.Handle(), BM_CLICK, 0, 0);
@@ -135,14 +139,16 @@ TEST(HostileServerTest, EveryAnswerEndsInTimeWithNothingTaken) {
         }
         const bool allEnded =
             PumpUntil([&] { return ended == kCases && !opties.FetchingRates(); }, 30000);
+        const double dialogSeconds = SecondsSince(begin);
+        // The prober's last message is answered before this thread waits for it.
+        stop = true;
+        PumpUntil([&] { return stopped.load(); }, 10000);
+        prober.join();
         for (std::thread& fetch : fetches) fetch.join();
         ASSERT_TRUE(allEnded);
-        const double dialogSeconds = SecondsSince(begin);
-        stop = true;
-        prober.join();
         const double growthMiB = static_cast<double>(peak - start) / (1 << 20);
 
-        EXPECT_LE(dialogSeconds, 16.0);
+        EXPECT_LE(dialogSeconds, kDeadline);
         EXPECT_EQ(line(), "Could not reach the ECB; rates unchanged");
         EXPECT_TRUE(opties.Button_ECB.Enabled());
         EXPECT_TRUE(main.Rec == before) << "no rate or stored value changed";
@@ -156,7 +162,7 @@ TEST(HostileServerTest, EveryAnswerEndsInTimeWithNothingTaken) {
             RecRec rec = before;
             const EcbOutcome outcome = TakeEcbRates(
                 rec, results[i] ? std::optional<std::string>(results[i].body) : std::nullopt);
-            EXPECT_LE(seconds[i], 16.0) << cases[i].first;
+            EXPECT_LE(seconds[i], kDeadline) << cases[i].first;
             EXPECT_EQ(outcome.state, cases[i].second) << cases[i].first;
             EXPECT_TRUE(rec == before) << cases[i].first;
         }
