@@ -124,7 +124,7 @@ TEST_F(OptionsTest, OpensOnTheGeneralPageAndBuildsOtherPagesOnlyWhenShown) {
         GetClientRect(opties->Handle(), &client);
         EXPECT_EQ(opties->Caption(), "Voorkeuren");
         EXPECT_EQ(opties->PageControl1.ActivePage(), &opties->TabSheet_Algemeen);
-        EXPECT_EQ(opties->TabSheet_VariabeleMunten.Text(), "Variabele munten");
+        EXPECT_EQ(opties->TabSheet_VariabeleMunten.Text(), "Variabe&le munten");
         EXPECT_TRUE(opties->RadioGroup_Taal.Exists());
         EXPECT_EQ(opties->Find<win::Edit>("Edit_Koers13"), nullptr);
         ShowPage(opties->TabSheet_VariabeleMunten);
@@ -298,7 +298,7 @@ TEST_F(OptionsTest, ChoosingFrenchRecaptionsAllThreeWindowsAndKeepsTheChoices) {
         SendMessageW(opties->RadioGroup_Taal.Item(2)->Handle(), BM_CLICK, 0, 0);
         EXPECT_EQ(main->Rec.Taal, 2);
         EXPECT_EQ(opties->Caption(), "Préférences");
-        EXPECT_EQ(opties->TabSheet_Algemeen.Text(), "Général");
+        EXPECT_EQ(opties->TabSheet_Algemeen.Text(), "&Général");
         EXPECT_EQ(opties->RadioGroup_Taal.Text(), "Langue de l'interface");
         EXPECT_EQ(opties->RadioGroup_SystemTray.ItemText(1), "Dans la zone système");
         EXPECT_EQ(opties->RadioGroup_SystemTray.ItemIndex(), 1) << "SysteemLade stays chosen";
@@ -312,7 +312,8 @@ TEST_F(OptionsTest, ChoosingFrenchRecaptionsAllThreeWindowsAndKeepsTheChoices) {
         // The main window and the result list behind the dialog follow at once.
         EXPECT_EQ(main->GroupBox_Van.Text(), "Source");
         EXPECT_EQ(main->GroupBox_Naar.Text(), "Dest.");
-        EXPECT_EQ(main->ToolButton_Copy.Hint(), "Copier");
+        EXPECT_EQ(main->ToolButton_Copy.Hint(), "Copier (Ctrl+Maj+C)");
+        EXPECT_EQ(main->Menu_Copy.Shortcut(), "Ctrl+Maj+C");
         EXPECT_EQ(main->Menu_Options.Caption(), "Préférences");
         EXPECT_EQ(main->Find<win::Label>("Label_Munt1")->Text(), "euro (EURO,€)");
         EXPECT_EQ(print->Caption(), "List de résultats");
@@ -368,7 +369,7 @@ TEST_F(OptionsTest, TheMainWindowShownTakesItsTextsFromTheLanguageRoutine) {
     registry.Put("Software\\ZT\\Valomat\\Algemeen", "Taal", {RegKind::Integer, {2, 0, 0, 0}});
     SetUp();
     EXPECT_EQ(main->GroupBox_Naar.Text(), "Dest.");
-    EXPECT_EQ(main->ToolButton_StayOnTop.Hint(), "Tout en haut");
+    EXPECT_EQ(main->ToolButton_StayOnTop.Hint(), "Tout en haut (Ctrl+T)");
     EXPECT_EQ(main->Menu_Options.Caption(), "Préférences");
     EXPECT_EQ(main->Label_Naar.Text(), "euro (EURO,€)");
     EXPECT_EQ(print->Caption(), "List de résultats");
@@ -384,7 +385,7 @@ TEST_F(OptionsTest, TheLanguageRoutineRunsBeforeTheDialogIsMadeWhichThenSpeaksIt
     EXPECT_EQ(main->Menu_Options.Caption(), "Préférences");
     ASSERT_TRUE(opties->CreateOpties());
     EXPECT_EQ(opties->Caption(), "Préférences");
-    EXPECT_EQ(opties->TabSheet_Algemeen.Text(), "Général");
+    EXPECT_EQ(opties->TabSheet_Algemeen.Text(), "&Général");
 }
 
 TEST_F(OptionsTest, AfterTheDialogTheMainWindowConvertsWithTheNewSettings) {
@@ -482,7 +483,7 @@ TEST_F(OptionsTest, TheBanksRatesFillTheBoxesAndFailuresChangeNothing) {
         ShowPage(opties->TabSheet_VariabeleMunten);
         win::Label& line = Control<win::Label>("Label_ECB");
         win::Button& button = Control<win::Button>("Button_ECB");
-        EXPECT_EQ(button.Text(), "ECB-koersen ophalen");
+        EXPECT_EQ(button.Text(), "&ECB-koersen ophalen");
         EXPECT_EQ(line.Text(), "") << "typed rates have no day";
         auto fetch = [&] {
             SendMessageW(button.Handle(), BM_CLICK, 0, 0);
@@ -510,7 +511,7 @@ TEST_F(OptionsTest, TheBanksRatesFillTheBoxesAndFailuresChangeNothing) {
         // The line follows the language with the rest of the dialog.
         main->Rec.Taal = 1;
         opties->ApplyLanguage();
-        EXPECT_EQ(button.Text(), "Get ECB rates");
+        EXPECT_EQ(button.Text(), "Get &ECB rates");
         EXPECT_EQ(line.Text(), "ECB reference rates of " + win::FormatShortDate(2026, 12, 4) +
                                    "; unchanged: SEK, DKK, NOK, CHF, JPY");
         main->Rec.Taal = 0;
