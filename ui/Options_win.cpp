@@ -196,11 +196,13 @@ void TForm_Opties::RefreshRow(int slot) {
     RefreshRowNames(slot);
 }
 
-// Each names its currency: the boxes of one page tell their rows apart by it.
+// Each names its currency: the boxes of one page tell their rows apart by it. The two own
+// currencies may be alike (both undefined at first): their number tells them apart.
 void TForm_Opties::RefreshRowNames(int slot) {
     const RecRec& rec = main_.Rec;
     const OptionsTexts& t = OptionTexts(rec.Taal);
-    const std::string currency = t.nameSeparator + SlotCaption(rec, slot, rec.Taal);
+    std::string currency = t.nameSeparator + SlotCaption(rec, slot, rec.Taal);
+    if (slot > kSlotCount - 2) currency += " " + std::to_string(slot - (kSlotCount - 2));
     const auto setText = [](win::Control& control, const std::string& text) {
         if (control.Text() != text) control.SetText(text);
     };

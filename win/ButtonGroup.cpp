@@ -6,17 +6,6 @@ namespace win {
 
 // ---- ButtonGroupKeys
 
-void ButtonGroupKeys::MakeTabStop() {
-    HWND w = host_.Handle();
-    if (!w) return;
-    ::SetWindowLongPtrW(w, GWL_STYLE, ::GetWindowLongPtrW(w, GWL_STYLE) | WS_TABSTOP);
-    // A container with WS_EX_CONTROLPARENT is walked into and never a stop itself; this one
-    // holds no windows to walk into.
-    ::SetWindowLongPtrW(
-        w, GWL_EXSTYLE,
-        ::GetWindowLongPtrW(w, GWL_EXSTYLE) & ~static_cast<LONG_PTR>(WS_EX_CONTROLPARENT));
-}
-
 std::vector<SpeedButton*> ButtonGroupKeys::Buttons() const {
     std::vector<SpeedButton*> buttons;
     const Form* form = host_.OwnerForm();
@@ -108,10 +97,9 @@ std::optional<LRESULT> ButtonGroupKeys::Message(UINT msg, WPARAM wp, LPARAM) {
 
 // ---- ButtonGroupBox
 
+// A tab stop itself, not a container Tab walks into: it holds no windows.
 bool ButtonGroupBox::Create(const GroupBoxParams& params) {
-    if (!GroupBox::Create(params)) return false;
-    keys_.MakeTabStop();
-    return true;
+    return CreateContainer(CommonParams(params), WS_TABSTOP, 0, params.caption, false);
 }
 
 std::optional<LRESULT> ButtonGroupBox::WindowMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -122,9 +110,7 @@ std::optional<LRESULT> ButtonGroupBox::WindowMessage(UINT msg, WPARAM wp, LPARAM
 // ---- ButtonColumn
 
 bool ButtonColumn::Create(const ButtonColumnParams& params) {
-    if (!CreateContainer(CommonParams(params), 0, 0, params.caption)) return false;
-    keys_.MakeTabStop();
-    return true;
+    return CreateContainer(CommonParams(params), WS_TABSTOP, 0, params.caption, false);
 }
 
 void ButtonColumn::PaintContainer(HDC dc) {

@@ -20,8 +20,6 @@ namespace win {
 class ButtonGroupKeys {
   public:
     explicit ButtonGroupKeys(ContainerControl& host) : host_(host) {}
-    // Makes the group's window a tab stop of its own instead of a container Tab walks into.
-    void MakeTabStop();
     std::optional<LRESULT> Message(UINT msg, WPARAM wp, LPARAM lp);
     // The button that shows the focus: the selected one, else the first; null when none.
     SpeedButton* Current() const;

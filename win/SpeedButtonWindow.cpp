@@ -37,7 +37,7 @@ std::optional<LRESULT> SpeedButton::WindowMessage(UINT msg, WPARAM wp, LPARAM lp
             return 0;
         }
         case WM_GETDLGCODE: {
-            LRESULT code = DLGC_BUTTON | (PushLike() ? DLGC_UNDEFPUSHBUTTON : 0);
+            LRESULT code = DLGC_BUTTON;  // its access key sends it BM_CLICK
             const auto* m = reinterpret_cast<const MSG*>(lp);
             if (m && m->message == WM_KEYDOWN && WantsKey(m->wParam)) code |= DLGC_WANTMESSAGE;
             // A form that previews the keys (the calculator) has them all, letters included.

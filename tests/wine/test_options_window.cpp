@@ -421,6 +421,60 @@ TEST_F(OptionsTest, AfterTheDialogTheMainWindowConvertsWithTheNewSettings) {
     EXPECT_EQ(GetPropW(main->Handle(), L"ValomatRedrawSuspensions"), nullptr);
 }
 
+// The top row of a window's pixels as it shows them.
+std::vector<COLORREF> TopRow(HWND window) {
+    UpdateWindow(window);
+    RECT client{};
+    GetClientRect(window, &client);
+    std::vector<COLORREF> row;
+    HDC dc = GetDC(window);
+    for (int x = 0; x < client.right; ++x) row.push_back(GetPixel(dc, x, 0));
+    ReleaseDC(window, dc);
+    return row;
+}
+
+// Without a mouse: Tab goes from the tabs to the column of source flags, then to the target
+// flags, whose arrows choose as a click does, then row by row; Space turns a symbol position;
+// "Definiëren..." has its access key; a check box without a caption shows its focus.
+TEST_F(OptionsTest, TheKeyboardReachesTheFlagsTheSymbolPositionsAndTheOwnCurrencies) {
+    int ownShown = 0;
+    opties->ShowOwnCurrencies = [&ownShown] { ++ownShown; };
+    Modal([&] {
+        ShowPage(opties->TabSheet_VasteMunten);
+        Press(VK_TAB);
+        EXPECT_EQ(GetFocus(), opties->Panel_DefaultVan.Handle());
+        Press(VK_END);
+        EXPECT_EQ(main->Rec.DefaultVanMunt, 16);
+        EXPECT_TRUE(main->Rec.Geselecteerd[16]);
+        EXPECT_TRUE(Control<win::CheckBox>("CheckBox_Selected16").Checked());
+        EXPECT_TRUE(Control<win::SpeedButton>("SpeedButton_DefaultVan16").FocusShown());
+        Press(VK_TAB);
+        Press(VK_DOWN);
+        EXPECT_EQ(main->Rec.DefaultNaarMunt, 2);
+        for (int i = 0; i < 4; ++i) Press(VK_TAB);
+        auto& front = Control<win::SpeedButton>("SpeedButtonFront1");
+        EXPECT_EQ(GetFocus(), front.Handle()) << "after the rate, decimals and offered box";
+        const bool before = main->Rec.SymboolVooraan[1];
+        Press(VK_SPACE);
+        EXPECT_NE(main->Rec.SymboolVooraan[1], before);
+        EXPECT_EQ(front.Text(),
+                  std::string(before ? "Symbool achter bedrag" : "Symbool voor bedrag") +
+                      ": euro (EURO,€)");
+        Press(VK_TAB);
+        EXPECT_EQ(GetFocus(), Control<win::Edit>("Edit_Koers2").Handle());
+
+        auto& offered = Control<win::CheckBox>("CheckBox_Selected2");
+        const std::vector<COLORREF> without = TopRow(offered.Handle());
+        offered.SetFocus();
+        EXPECT_NE(TopRow(offered.Handle()), without) << "no focus mark";
+
+        ShowPage(opties->TabSheet_VariabeleMunten);
+        testkeys::PressAlt('D');
+        EXPECT_EQ(ownShown, 1);
+        CloseBox();
+    });
+}
+
 TEST_F(OptionsTest, ColoursAreTakenOnlyOnOk) {
     const Colour before = main->Rec.KleurEuro;
     const Colour red = MakeColour(255, 0, 0);
