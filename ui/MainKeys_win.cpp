@@ -2,36 +2,23 @@
 // anywhere in the window (see MainShortcuts.h).
 #include "ui/Main_win.h"
 
+#include <utility>
+
 void TForm_Main::RunCommand(MainCommand command) {
     // As the buttons do, a disabled one (paste) included.
-    switch (command) {
-        case MainCommand::Copy:
-            ToolButton_Copy.Click();
-            break;
-        case MainCommand::Paste:
-            ToolButton_Paste.Click();
-            break;
-        case MainCommand::Convert:
-            ToolButton_Convert.Click();
-            break;
-        case MainCommand::List:
-            ToolButton_List.Click();
-            break;
-        case MainCommand::StayOnTop:
-            ToolButton_StayOnTop.Click();
-            break;
-        case MainCommand::PrintList:
-            ToolButton_PrintList.Click();
-            break;
-        case MainCommand::Options:
-            ToolButton_Options.Click();
-            break;
-        case MainCommand::Info:
-            ToolButton_Info.Click();
-            break;
-        case MainCommand::Exit:
-            ToolButton_Exit.Click();
-            break;
+    const std::pair<MainCommand, win::ToolButton TForm_Main::*> buttons[] = {
+        {MainCommand::Copy, &TForm_Main::ToolButton_Copy},
+        {MainCommand::Paste, &TForm_Main::ToolButton_Paste},
+        {MainCommand::Convert, &TForm_Main::ToolButton_Convert},
+        {MainCommand::List, &TForm_Main::ToolButton_List},
+        {MainCommand::StayOnTop, &TForm_Main::ToolButton_StayOnTop},
+        {MainCommand::PrintList, &TForm_Main::ToolButton_PrintList},
+        {MainCommand::Options, &TForm_Main::ToolButton_Options},
+        {MainCommand::Info, &TForm_Main::ToolButton_Info},
+        {MainCommand::Exit, &TForm_Main::ToolButton_Exit},
+    };
+    for (const auto& [which, button] : buttons) {
+        if (which == command) (this->*button).Click();
     }
 }
 

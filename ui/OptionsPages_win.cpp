@@ -349,20 +349,17 @@ void TForm_Opties::CreateCurrencyPage(bool fixed) {
     const MainWindowTexts& groups = MainTexts(main_.Rec.Taal);
     const std::string heading = std::string(fixed ? t.defaults : t.defaults2) + t.nameSeparator;
     const int columnHeight = fixed ? 13 * kRowPitch : 9 * kRowPitch + 8;
-    vans.Create({.parent = &page,
-                 .name = "Panel_DefaultVan" + suffix,
-                 .x = kDefaultVanLeft,
-                 .y = kRowTop,
-                 .width = kDefaultButton,
-                 .height = columnHeight,
-                 .caption = heading + groups.groupVan});
-    naars.Create({.parent = &page,
-                  .name = "Panel_DefaultNaar" + suffix,
-                  .x = kDefaultNaarLeft,
+    const auto column = [&](win::ButtonColumn& c, const char* name, int x, const char* kind) {
+        c.Create({.parent = &page,
+                  .name = name + suffix,
+                  .x = x,
                   .y = kRowTop,
                   .width = kDefaultButton,
                   .height = columnHeight,
-                  .caption = heading + groups.groupNaar});
+                  .caption = heading + kind});
+    };
+    column(vans, "Panel_DefaultVan", kDefaultVanLeft, groups.groupVan);
+    column(naars, "Panel_DefaultNaar", kDefaultNaarLeft, groups.groupNaar);
     int top = kRowTop;
     if (fixed) {
         for (int slot : kFixedSlots) {

@@ -1,5 +1,6 @@
 // The options dialog created in-process beside the main window and the result list window, shown
-// modally and driven with real messages as the user would.
+// modally and driven with real messages as the user would; and the names that every window of
+// the program gives screen readers.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -9,9 +10,14 @@
 #include <vector>
 
 #include "core/SettingsStore.h"
+#include "components/ztFormCalculator.h"
 #include "keys.h"
 #include "local_http.h"
+#include "reader_names.h"
+#include "ui/About_win.h"
 #include "ui/Options_win.h"
+#include "ui/OwnCurrency.h"
+#include "ui/OwnCurrency_win.h"
 #include "ui/Print_win.h"
 #include "win/Locale.h"
 #include "wine/graphic_mouse.h"
@@ -596,6 +602,94 @@ TEST_F(OptionsTest, TheBanksRatesFillTheBoxesAndFailuresChangeNothing) {
     });
     EXPECT_EQ(main->Rec.Koers[19], 1.1L);
     EXPECT_EQ(main->Rec.KoersDatum, "");
+}
+
+// Every window walked with Tab in the three languages: each control Tab reaches has a name as
+// the standard accessibility proxies read it, and no two on one page share one.
+TEST_F(OptionsTest, EveryControlTabReachesIsNamedOnceInEveryLanguage) {
+    using namespace readernames;
+    const std::vector<std::vector<std::string>> mainOrder = {
+        {"Bedrag", "Resultaat", "Rekenmachine", "Bron", "Doel"},
+        {"Amount", "Result", "Calculator", "Source", "Dest."},
+        {"Montant", "Résultat", "Calculateur", "Source", "Dest."},
+    };
+    const std::vector<std::vector<std::string>> fixedFirst = {
+        {"Defaults: Bron", "Defaults: Doel", "Koerswisselingen: euro (EURO,€)",
+         "Decimalen: euro (EURO,€)", "Tonen: euro (EURO,€)", "Symbool voor bedrag: euro (EURO,€)",
+         "Koerswisselingen: frank (BEF,BF)"},
+        {"Defaults: Source", "Defaults: Dest.", "Exchange rates: euro (EURO,€)"},
+        {"Défauts : Source", "Défauts : Dest.", "Taux du change : euro (EURO,€)"},
+    };
+    for (int language = 0; language <= 2; ++language) {
+        SCOPED_TRACE("language " + std::to_string(language));
+        main->Rec.Taal = static_cast<std::uint8_t>(language);
+        opties->ApplyLanguage();
+        Pump();
+        {
+            SCOPED_TRACE("main window");
+            ExpectNamed(TabStopNames(main->Handle()), 5, mainOrder[language]);
+        }
+
+        // Each page with the tabs (a stop of their own, which the dialog manager cannot
+        // express) and OK.
+        opties->Show();
+        const struct {
+            win::TabSheet& page;
+            std::size_t stops;
+            std::vector<std::string> first;
+        } pages[] = {
+            {opties->TabSheet_Algemeen, 3, {}},
+            {opties->TabSheet_Print, 10, {}},
+            {opties->TabSheet_VasteMunten, 2 + 13 * 4 + 1, fixedFirst[language]},
+            {opties->TabSheet_VariabeleMunten, 2 + 9 * 4 + 3 + 1, {}},
+        };
+        for (const auto& p : pages) {
+            SCOPED_TRACE(win::Narrow(WithoutAccessKey(win::Widen(p.page.Text()))));
+            opties->PageControl1.SelectPage(p.page.PageIndex());
+            Pump();
+            std::vector<std::string> names = TabStopNames(opties->Handle());
+            names.insert(names.begin(), ReaderName(opties->PageControl1.Handle()));
+            std::vector<std::string> first = p.first;
+            first.insert(first.begin(), win::Narrow(WithoutAccessKey(win::Widen(p.page.Text()))));
+            ExpectNamed(names, p.stops + 1, first);
+        }
+        opties->Hide();
+
+        {
+            SCOPED_TRACE("own currencies");
+            TFormEigenMunt own(main->Rec, main->Pictures);
+            ASSERT_TRUE(own.CreateEigenMunt());
+            own.Show();
+            Pump();
+            const OwnCurrencyTexts& t = OwnTexts(language);
+            ExpectNamed(TabStopNames(own.Handle()), 9,
+                        {std::string(t.choosePicture) + " 1", std::string(t.name) + " 1",
+                         std::string(t.unit) + " 1", std::string(t.symbol) + " 1"});
+        }
+        {
+            SCOPED_TRACE("calculator");
+            TztFormCalculator calc(nullptr, static_cast<TztLanguage>(language), {",", "."}, "€");
+            ASSERT_TRUE(calc.CreateCalculator(nullptr));
+            calc.Show();
+            Pump();
+            ExpectNamed(TabStopNames(calc.Handle()), 2, {"OK"});
+        }
+        {
+            SCOPED_TRACE("result list");
+            print->ShowResults();
+            Pump();
+            ExpectNamed(TabStopNames(print->Handle()), 1, {print->Caption()});
+            print->Hide();
+        }
+        {
+            SCOPED_TRACE("About");
+            TAboutBox about(language);
+            ASSERT_TRUE(about.CreateAbout(nullptr));
+            about.Show();
+            Pump();
+            ExpectNamed(TabStopNames(about.Handle()), 4);
+        }
+    }
 }
 
 }  // namespace
