@@ -32,13 +32,6 @@ void PressKey(const win::Form& form, UINT vk) {
     PostMessageW(form.Handle(), WM_KEYUP, vk, scan | 0xC0000001);
 }
 
-// The same, to the window that has the focus (a button that Tab reached).
-void PressFocused(UINT vk) {
-    const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC)) << 16;
-    PostMessageW(GetFocus(), WM_KEYDOWN, vk, scan | 1);
-    PostMessageW(GetFocus(), WM_KEYUP, vk, scan | 0xC0000001);
-}
-
 void Click(const win::SpeedButton& button) {
     graphicmouse::PostClick(button);
 }
@@ -292,41 +285,6 @@ TEST_F(CalculatorTest, CancelAndTheCloseBoxLeaveValueAndMemory) {
     EXPECT_EQ(calc.Value, 100);
     EXPECT_EQ(calc.Memory, 5);
     EXPECT_EQ(changes, 0);
-}
-
-// OK and Cancel are the window's tab stops, which Space presses; Enter and Esc keep their
-// meaning (= and clear) while one of them has the focus.
-TEST_F(CalculatorTest, TabReachesOkAndCancelWhichSpacePresses) {
-    EXPECT_TRUE(Execute({[](TztFormCalculator& f) {
-                             Type(f, L"12+3");
-                             PressFocused(VK_TAB);
-                         },
-                         [](TztFormCalculator& f) {
-                             EXPECT_EQ(GetFocus(), f.OkButton.Handle());
-                             PressFocused(VK_RETURN);
-                         },
-                         [](TztFormCalculator& f) {
-                             EXPECT_EQ(f.DisplayLabel.Text(), "15");
-                             EXPECT_TRUE(f.Visible());
-                             PressFocused(VK_ESCAPE);
-                         },
-                         [](TztFormCalculator& f) {
-                             EXPECT_EQ(f.DisplayLabel.Text(), "0");
-                             Type(f, L"7");
-                             PressFocused(VK_SPACE);
-                         }}));
-    EXPECT_EQ(calc.Value, 7);
-
-    EXPECT_FALSE(Execute({[](TztFormCalculator& f) {
-                              Type(f, L"9");
-                              PressFocused(VK_TAB);
-                          },
-                          [](TztFormCalculator&) { PressFocused(VK_TAB); },
-                          [](TztFormCalculator& f) {
-                              EXPECT_EQ(GetFocus(), f.CancelButton.Handle());
-                              PressFocused(VK_SPACE);
-                          }}));
-    EXPECT_EQ(calc.Value, 7);
 }
 
 TEST_F(CalculatorTest, OkFiresOnChangeOnlyWhenTheNumberChanged) {
