@@ -190,8 +190,11 @@ void TztFormCalculator::CreateControls() {
 }
 
 void TztFormCalculator::CreateButtons() {
+    // OK and Cancel are the window's tab stops (Space presses them); every other button has
+    // its key.
     auto place = [this](win::SpeedButton& button, const std::string& name, int tag, int column,
                         int row, const char* caption, const Picture& glyph, Colour colour) {
+        const bool tabStop = &button == &OkButton || &button == &CancelButton;
         button.Create({.parent = &MainPanel,
                        .name = name,
                        .x = kColumn[column],
@@ -203,7 +206,8 @@ void TztFormCalculator::CreateButtons() {
                        .caption = caption,
                        .glyph = glyph,
                        .flat = false,
-                       .showCaption = glyph.Empty()});
+                       .showCaption = glyph.Empty(),
+                       .tabStop = tabStop});
     };
     for (const ButtonDef& def : kButtons) {
         win::SpeedButton& button = this->*def.button;

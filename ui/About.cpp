@@ -3,11 +3,11 @@
 namespace {
 
 constexpr AboutTexts kTexts[3] = {
-    {"Info", "Versie 2.81 / Juli 2002", "Meer info", "Laatste nieuws",
+    {"Info", "Versie 2.81 / Juli 2002", "&Meer info", "Laatste nieuws",
      "Laatste nieuws van www.valomat.example"},
-    {"About", "Version 2.81 / July 2002", "More info", "Latest news",
+    {"About", "Version 2.81 / July 2002", "&More info", "Latest news",
      "Latest news from www.valomat.example"},
-    {"A propos de", "Version 2.81 / Juillet 2002", "Info suppl\u00E9m.", "Nouvelle",
+    {"A propos de", "Version 2.81 / Juillet 2002", "&Info suppl\u00E9m.", "Nouvelle",
      "Latest news from www.valomat.example"},
 };
 

@@ -11,7 +11,7 @@
 struct AboutTexts {
     const char* caption;    // the window
     const char* version;    // Label_Versie
-    const char* moreInfo;   // BitBtn_Extra: opens the read-me page
+    const char* moreInfo;   // BitBtn_Extra: opens the read-me page ("&": its access key)
     const char* news;       // BitBtn_Linkora
     const char* newsTitle;  // the news directory's window
 };

@@ -15,6 +15,10 @@ struct MainWindowTexts {
     const char* exit;        // ToolButton_Exit hint, Menu_ST_Exit caption
     const char* calculator;  // SpeedButtonCalculator hint
     const char* open;        // Menu_ST_Open caption
+    // What screen readers name the amount and the result box by.
+    const char* amount;
+    const char* result;
+    const char* shiftKey;  // the Shift key in a shortcut's text ("Ctrl+Shift+C")
 };
 
 // A language outside 0..2 gets the Dutch texts, as the settings check does.
@@ -40,7 +44,8 @@ struct PrintListTexts {
 
 const PrintListTexts& PrintTexts(int language);
 
-// The options dialog: its caption, the tabs, the groups and labels of the four pages.
+// The options dialog: its caption, the tabs, the groups and labels of the four pages, with
+// their access keys, and the names screen readers read for controls that show none.
 struct OptionsTexts {
     const char* caption;
     const char* tabAlgemeen;
@@ -78,9 +83,12 @@ struct OptionsTexts {
     const char* ecbRatesOf;    // followed by the rates' day in the user's short date format
     const char* ecbNoConnection;
     const char* ecbNotUnderstood;
-    const char* ecbFetching;  // while the fetch runs
-    const char* ecbKept;      // after the day, before the codes of the rates the file lacks
-    const char* ecbAtStart;   // CheckBox_KoersenBijStart
+    const char* ecbFetching;    // while the fetch runs
+    const char* ecbKept;        // after the day, before the codes of the rates the file lacks
+    const char* ecbAtStart;     // CheckBox_KoersenBijStart
+    const char* lettersName;    // Edit_Letters
+    const char* offeredName;    // CheckBox_Selected<n>, before the currency
+    const char* nameSeparator;  // between what a row's control is and its currency: ": "
 };
 
 const OptionsTexts& OptionTexts(int language);

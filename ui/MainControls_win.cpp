@@ -3,7 +3,10 @@
 #include "ui/Main_win.h"
 
 #include "ui/Artwork.h"
+#include "ui/Languages.h"
 #include "ui/MainLayout.h"
+#include "win/Application.h"
+#include "win/ReaderName.h"
 
 namespace {
 
@@ -54,6 +57,8 @@ void TForm_Main::CreateControls() {
     CreateToolBar();
     CreateConvertPanel();
     CreateCurrencyRows();
+    keyFilter_ =
+        win::Application::AddKeyFilter([this](const MSG& msg) { return ShortcutKey(msg); });
     OnCreate = [this] { FormCreate(); };
     OnShow = [this] { FormShow(); };
     OnClose = [this](win::CloseAction&) { FormClose(); };
@@ -151,7 +156,9 @@ void TForm_Main::CreateToolBar() {
     ToolButton_Paste.SetEnabled(false);
 }
 
-// The captions beside the two boxes stay windows: a screen reader names the boxes by them.
+// The boxes are named for screen readers by statics of their own (the language routine puts
+// them in the current language); the captions beside them stay windows, which a screen
+// reader reads too. Tab goes from the amount to the result, then to the calculator button.
 void TForm_Main::CreateConvertPanel() {
     Panel_Convert.Create({.parent = this,
                           .name = "Panel_Convert",
@@ -173,16 +180,8 @@ void TForm_Main::CreateConvertPanel() {
     Edit_Van.OnKeyPress = [this](wchar_t& key) { Edit_VanKeyPress(key); };
     Edit_Van.OnExit = [this] { Edit_VanExit(); };
     Edit_Van.OnEnter = [this] { Edit_VanEnter(); };
+    win::SetReaderName(Edit_Van, MainTexts(0).amount);
 
-    SpeedButtonCalculator.Create({.parent = &Panel_Convert,
-                                  .name = "SpeedButtonCalculator",
-                                  .x = kCalculatorLeft,
-                                  .y = kVanTop - 1,
-                                  .width = kCalculatorSize,
-                                  .height = kCalculatorSize,
-                                  .glyph = MenuPictureOf(MenuPicture::Calculator),
-                                  .showCaption = false});
-    SpeedButtonCalculator.OnClick = [this] { SpeedButtonCalculatorClick(); };
     Image_Van.Create({.parent = &Panel_Convert,
                       .name = "Image_Van",
                       .x = kImageLeft,
@@ -212,6 +211,7 @@ void TForm_Main::CreateConvertPanel() {
                       .readOnly = true});
     Edit_Naar.OnEnter = [this] { Edit_NaarEnter(); };
     Edit_Naar.OnKeyPress = [this](wchar_t& key) { Edit_NaarKeyPress(key); };
+    win::SetReaderName(Edit_Naar, MainTexts(0).result);
     Image_Naar.Create({.parent = &Panel_Convert,
                        .name = "Image_Naar",
                        .x = kImageLeft,
@@ -228,6 +228,16 @@ void TForm_Main::CreateConvertPanel() {
                        .popupMenu = &PopupMenu1,
                        .transparent = true,
                        .windowed = true});
+    SpeedButtonCalculator.Create({.parent = &Panel_Convert,
+                                  .name = "SpeedButtonCalculator",
+                                  .x = kCalculatorLeft,
+                                  .y = kVanTop - 1,
+                                  .width = kCalculatorSize,
+                                  .height = kCalculatorSize,
+                                  .glyph = MenuPictureOf(MenuPicture::Calculator),
+                                  .showCaption = false,
+                                  .tabStop = true});
+    SpeedButtonCalculator.OnClick = [this] { SpeedButtonCalculatorClick(); };
 
     Image_Layout.Create({.parent = &Panel_Convert,
                          .name = "Image_Layout",

@@ -33,6 +33,7 @@ TForm_Main::TForm_Main(MainWindowEnvironment env) : env_(std::move(env)) {
 }
 
 TForm_Main::~TForm_Main() {
+    if (keyFilter_) win::Application::RemoveKeyFilter(keyFilter_);
     // Its handlers run while the whole window object is alive: the chain and the tray are left.
     Destroy();
 }
@@ -272,6 +273,9 @@ void TForm_Main::Convert(bool record) {
 }
 
 void TForm_Main::MoveFocusToResult() {
+    // The keyboard keeps the focus where it took it: in a currency column, whose arrow keys
+    // go on selecting, or wherever Tab sent it from the amount box.
+    if (keepFocus_ || GroupBox_Van.Focused() || GroupBox_Naar.Focused()) return;
     if (!Edit_Naar.CanFocus()) return;
     // The amount box's exit handler runs inside this focus move; it must not commit again.
     committing_ = true;
@@ -385,7 +389,9 @@ void TForm_Main::Edit_VanExit() {
     // Only a move inside this window commits; switching to another program does not.
     HWND focus = GetFocus();
     if (!focus || GetAncestor(focus, GA_ROOT) != Handle()) return;
+    keepFocus_ = focus != Edit_Naar.Handle();
     Convert(true);
+    keepFocus_ = false;
 }
 
 void TForm_Main::Edit_VanEnter() {

@@ -12,8 +12,10 @@
 #include "core/CurrencyTable.h"
 #include "core/RecRec.h"
 #include "ui/ClipboardWatch.h"
+#include "ui/MainShortcuts.h"
 #include "ui/SlotPictures.h"
 #include "util/zt_Registry.h"
+#include "win/ButtonGroup.h"
 #include "win/ClipboardViewer.h"
 #include "win/Edit.h"
 #include "win/Form.h"
@@ -97,6 +99,8 @@ class TForm_Main : public win::Form {
     void ToolButton_InfoClick();
     void ToolButton_ExitClick() { Close(); }
     void SpeedButtonCalculatorClick();
+    // A tool-bar command, as its button or its shortcut runs it.
+    void RunCommand(MainCommand command);
 
     // Controls.
     win::ImageList ImageList_Buttons;
@@ -115,7 +119,8 @@ class TForm_Main : public win::Form {
     win::Image Image_Van, Image_Naar, Image_Layout;
     win::Label Label_Van, Label_Naar;
     win::Panel Panel_Main;
-    win::GroupBox GroupBox_Van, GroupBox_Naar;
+    // Each column of currency buttons is one tab stop, a radio group for the keyboard.
+    win::ButtonGroupBox GroupBox_Van, GroupBox_Naar;
     win::Bevel Bevel5, BevelOnder;
     std::array<win::SpeedButton, kSlotCount> SpeedButton_Van, SpeedButton_Naar;  // rows 1..22
     std::array<win::Label, kSlotCount> Label_Munt;
@@ -155,6 +160,8 @@ class TForm_Main : public win::Form {
     void OwnPictureChanged(int slot);
     void SetPasteEnabled(bool enabled);
     void MoveFocusToResult();
+    // The shortcuts of the tool-bar commands, for keys typed anywhere in this window.
+    bool ShortcutKey(const MSG& msg);
     void SaveOnce();
     void AfterFirstPaint();
     ClipboardNotice ReadClipboardNotice() const;
@@ -165,6 +172,8 @@ class TForm_Main : public win::Form {
     bool stayOnTop_ = false;
     bool clipboardNumber_ = false;
     bool committing_ = false;  // Convert(true) is moving the focus to the result
+    bool keepFocus_ = false;   // a commit while the focus goes where the keyboard sent it
+    int keyFilter_ = 0;
     bool saved_ = false;
     bool started_ = false;  // shown once: the start-minimised setting is done
     bool painted_ = false;  // painted once: what waited for it has run, or is due

@@ -2,6 +2,7 @@
 #include "ui/Languages.h"
 #include "ui/Options_win.h"
 #include "ui/Print_win.h"
+#include "win/ReaderName.h"
 
 namespace {
 
@@ -74,6 +75,23 @@ void TForm_Opties::ApplyOptionTexts() {
         {&CheckBox_KoersenBijStart, t.ecbAtStart},
     };
     for (auto [control, text] : captions) SetText(*control, text);
+    // The names of controls that show none: the colour pickers carry their labels' texts.
+    const std::pair<win::Control*, const char*> pickerNames[] = {
+        {&ztColorPickerEuro, t.kleurEuro},
+        {&ztColorPickerEU, t.kleurEU},
+        {&ztColorPickerEuropa, t.kleurEuropa},
+        {&ztColorPickerWereld, t.kleurWereld},
+    };
+    for (auto [control, text] : pickerNames) SetText(*control, text);
+    if (Edit_Letters.Exists()) win::SetReaderName(Edit_Letters, t.lettersName);
+    const MainWindowTexts& groups = MainTexts(main_.Rec.Taal);
+    const std::pair<win::Control*, std::string> columns[] = {
+        {&Panel_DefaultVan, std::string(t.defaults) + t.nameSeparator + groups.groupVan},
+        {&Panel_DefaultNaar, std::string(t.defaults) + t.nameSeparator + groups.groupNaar},
+        {&Panel_DefaultVan2, std::string(t.defaults2) + t.nameSeparator + groups.groupVan},
+        {&Panel_DefaultNaar2, std::string(t.defaults2) + t.nameSeparator + groups.groupNaar},
+    };
+    for (const auto& [control, text] : columns) SetText(*control, text);
     ShowEcbLine();
     // Radio items are replaced as a whole, as the language switch has always done.
     if (RadioGroup_SystemTray.Exists()) {
@@ -91,25 +109,33 @@ void TForm_Opties::ApplyMainWindowTexts() {
     const MainWindowTexts& t = MainTexts(rec.Taal);
     SetText(m.GroupBox_Van, t.groupVan);
     SetText(m.GroupBox_Naar, t.groupNaar);
-    m.ToolButton_Copy.SetHint(t.copy);
-    m.Menu_Copy.SetCaption(t.copy);
-    m.ToolButton_Paste.SetHint(t.paste);
-    m.Menu_Paste.SetCaption(t.paste);
-    m.ToolButton_Convert.SetHint(t.convert);
-    m.Menu_Convert.SetCaption(t.convert);
-    m.ToolButton_List.SetHint(t.list);
-    m.ToolButton_StayOnTop.SetHint(t.stayOnTop);
-    m.ToolButton_PrintList.SetHint(t.printList);
-    m.Menu_PrintList.SetCaption(t.printList);
-    m.ToolButton_Options.SetHint(t.options);
-    m.Menu_Options.SetCaption(t.options);
-    m.ToolButton_Info.SetHint(t.info);
+    // Each command's hint and menu item show its shortcut.
+    const auto command = [&t](win::ToolButton& button, win::MenuItem* item, const char* text,
+                              MainCommand which) {
+        const Shortcut shortcut = ShortcutOf(which);
+        button.SetHint(HintWithShortcut(text, shortcut, t.shiftKey));
+        if (item) {
+            item->SetCaption(text);
+            item->SetShortcut(ShortcutText(shortcut, t.shiftKey));
+        }
+    };
+    command(m.ToolButton_Copy, &m.Menu_Copy, t.copy, MainCommand::Copy);
+    command(m.ToolButton_Paste, &m.Menu_Paste, t.paste, MainCommand::Paste);
+    command(m.ToolButton_Convert, &m.Menu_Convert, t.convert, MainCommand::Convert);
+    command(m.ToolButton_List, nullptr, t.list, MainCommand::List);
+    command(m.ToolButton_StayOnTop, nullptr, t.stayOnTop, MainCommand::StayOnTop);
+    command(m.ToolButton_PrintList, &m.Menu_PrintList, t.printList, MainCommand::PrintList);
+    command(m.ToolButton_Options, &m.Menu_Options, t.options, MainCommand::Options);
+    command(m.ToolButton_Info, nullptr, t.info, MainCommand::Info);
+    command(m.ToolButton_Exit, nullptr, t.exit, MainCommand::Exit);
+    // The tray menu works while the window is away, where its keys do not reach.
     m.Menu_ST_Info.SetCaption(t.info);
-    m.ToolButton_Exit.SetHint(t.exit);
     m.Menu_ST_Exit.SetCaption(t.exit);
     m.SpeedButtonCalculator.SetHint(t.calculator);
     SetText(m.SpeedButtonCalculator, t.calculator);  // its name for screen readers
     m.Menu_ST_Open.SetCaption(t.open);
+    win::SetReaderName(m.Edit_Van, t.amount);
+    win::SetReaderName(m.Edit_Naar, t.result);
     // Each row shows the slot its label's Tag holds.
     for (int row = 1; row <= kSlotCount; ++row) {
         auto* label = m.Find<win::Label>("Label_Munt" + std::to_string(row));

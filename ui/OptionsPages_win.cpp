@@ -3,6 +3,7 @@
 #include "ui/Languages.h"
 #include "ui/OptionsArt.h"
 #include "ui/Options_win.h"
+#include "win/ReaderName.h"
 
 namespace {
 
@@ -135,6 +136,7 @@ void TForm_Opties::CreateGeneralPage() {
                          .height = kBoxHeight,
                          .text = "VL"});
     Edit_Letters.OnExit = [this] { Edit_LettersExit(); };
+    win::SetReaderName(Edit_Letters, t.lettersName);
     Image_Klembord.Create({.parent = &GroupBox_Klembord,
                            .name = "Image_Klembord",
                            .x = kGroupWidth - 48,
@@ -245,10 +247,11 @@ void TForm_Opties::CreateResultsPage() {
         int x;
         int y;
     };
+    // Made line by line, which is the Tab order.
     const Column columns[] = {
         {CheckBox_Vlag, "CheckBox_Vlag", t.vlag, 16, 20},
-        {CheckBox_Munt, "CheckBox_Munt", t.munt, 16, 44},
         {CheckBox_Munteenheid, "CheckBox_Munteenheid", t.munteenheid, 190, 20},
+        {CheckBox_Munt, "CheckBox_Munt", t.munt, 16, 44},
         {CheckBox_Symbool, "CheckBox_Symbool", t.symbool, 190, 44},
     };
     for (const Column& c : columns) {
@@ -291,6 +294,8 @@ void TForm_Opties::CreateResultsPage() {
                                     .color = *pickers[at].setting,
                                     .flat = true,
                                     .language = static_cast<TztLanguage>(main_.Rec.Taal)});
+        // Named by its label's text, which it carries without showing it.
+        pickers[at].picker->SetText(captions[i]);
         labels[i]->Create({.parent = &GroupBox_Colors,
                            .name = names[i],
                            .x = 16 + kPickerWidth + 10,
@@ -338,24 +343,33 @@ void TForm_Opties::CreateCurrencyPage(bool fixed) {
                  .width = kLineWidth - kDefaultVanLeft,
                  .height = 2,
                  .shape = win::BevelShape::TopLine});
-    win::Panel& fronts = fixed ? Panel_Front : Panel_Front2;
-    fronts.Create({.parent = &page,
-                   .name = fixed ? "Panel_Front" : "Panel_Front2",
-                   .x = kFrontLeft,
-                   .y = kRowTop,
-                   .width = kFrontSize,
-                   .height = 13 * kRowPitch,
-                   .bevelOuter = win::BevelKind::None});
+    // The two columns of flags first: in the Tab order they come before the rows.
+    win::ButtonColumn& vans = fixed ? Panel_DefaultVan : Panel_DefaultVan2;
+    win::ButtonColumn& naars = fixed ? Panel_DefaultNaar : Panel_DefaultNaar2;
+    const MainWindowTexts& groups = MainTexts(main_.Rec.Taal);
+    const std::string heading = std::string(fixed ? t.defaults : t.defaults2) + t.nameSeparator;
+    const int columnHeight = fixed ? 13 * kRowPitch : 9 * kRowPitch + 8;
+    const auto column = [&](win::ButtonColumn& c, const char* name, int x, const char* kind) {
+        c.Create({.parent = &page,
+                  .name = name + suffix,
+                  .x = x,
+                  .y = kRowTop,
+                  .width = kDefaultButton,
+                  .height = columnHeight,
+                  .caption = heading + kind});
+    };
+    column(vans, "Panel_DefaultVan", kDefaultVanLeft, groups.groupVan);
+    column(naars, "Panel_DefaultNaar", kDefaultNaarLeft, groups.groupNaar);
     int top = kRowTop;
     if (fixed) {
         for (int slot : kFixedSlots) {
-            CreateCurrencyRow(page, fronts, slot, top);
+            CreateCurrencyRow(page, vans, naars, slot, top);
             top += kRowPitch;
         }
         return;
     }
     for (int slot : kVariableSlots) {
-        CreateCurrencyRow(page, fronts, slot, top);
+        CreateCurrencyRow(page, vans, naars, slot, top);
         top += kRowPitch;
     }
     Bevel_Eigen.Create({.parent = &page,
@@ -367,7 +381,7 @@ void TForm_Opties::CreateCurrencyPage(bool fixed) {
                         .shape = win::BevelShape::TopLine});
     top += 8;
     for (int slot : kOwnSlots) {
-        CreateCurrencyRow(page, fronts, slot, top);
+        CreateCurrencyRow(page, vans, naars, slot, top);
         top += kRowPitch;
     }
     SpeedButtonEigenMunten.Create({.parent = &page,
@@ -378,7 +392,8 @@ void TForm_Opties::CreateCurrencyPage(bool fixed) {
                                    .height = 25,
                                    .caption = t.eigenMunten,
                                    .glyph = MenuPictureOf(MenuPicture::Options),
-                                   .flat = false});
+                                   .flat = false,
+                                   .tabStop = true});
     SpeedButtonEigenMunten.OnClick = [this] { SpeedButtonEigenMuntenClick(); };
     Button_ECB.Create({.parent = &page,
                        .name = "Button_ECB",
@@ -407,15 +422,15 @@ void TForm_Opties::CreateCurrencyPage(bool fixed) {
                       .wordWrap = true});
 }
 
-void TForm_Opties::CreateCurrencyRow(win::TabSheet& page, win::Panel& fronts, int slot, int top) {
+void TForm_Opties::CreateCurrencyRow(win::TabSheet& page, win::ButtonColumn& vans,
+                                     win::ButtonColumn& naars, int slot, int top) {
     CurrencyRow& row = rows_[static_cast<std::size_t>(slot - 1)];
     const std::string n = std::to_string(slot);
     const RecRec& rec = main_.Rec;
     const Picture flag = main_.SlotPicture(slot);
-    row.defaultVan.Create({.parent = &page,
+    row.defaultVan.Create({.parent = &vans,
                            .name = "SpeedButton_DefaultVan" + n,
-                           .x = kDefaultVanLeft,
-                           .y = top,
+                           .y = top - kRowTop,
                            .width = kDefaultButton,
                            .height = kDefaultButton,
                            .tag = slot,
@@ -423,10 +438,9 @@ void TForm_Opties::CreateCurrencyRow(win::TabSheet& page, win::Panel& fronts, in
                            .groupIndex = 1,
                            .showCaption = false});
     row.defaultVan.OnClick = [this, &row] { SpeedButton_DefaultVanClick(row.defaultVan); };
-    row.defaultNaar.Create({.parent = &page,
+    row.defaultNaar.Create({.parent = &naars,
                             .name = "SpeedButton_DefaultNaar" + n,
-                            .x = kDefaultNaarLeft,
-                            .y = top,
+                            .y = top - kRowTop,
                             .width = kDefaultButton,
                             .height = kDefaultButton,
                             .tag = slot,
@@ -483,17 +497,20 @@ void TForm_Opties::CreateCurrencyRow(win::TabSheet& page, win::Panel& fronts, in
                          .width = 16,
                          .height = 20,
                          .tag = slot,
-                         .checked = rec.Geselecteerd[slot]});
+                         .checked = rec.Geselecteerd[slot],
+                         .boxOnly = true});
     row.selected.OnClick = [this, &row] { CheckBox_SelectedClick(row.selected); };
-    row.front.Create({.parent = &fronts,
+    row.front.Create({.parent = &page,
                       .name = "SpeedButtonFront" + n,
-                      .x = 0,
-                      .y = top - kRowTop + 3,
+                      .x = kFrontLeft,
+                      .y = top + 3,
                       .width = kFrontSize,
                       .height = kFrontSize,
                       .glyph = SymbolPositionPicture(),
                       .groupIndex = slot,
                       .allowAllUp = true,
-                      .showCaption = false});
+                      .showCaption = false,
+                      .tabStop = true});
     row.front.OnClick = [this, &row] { SpeedButtonFrontClick(row.front); };
+    RefreshRowNames(slot);
 }

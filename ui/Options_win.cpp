@@ -7,6 +7,7 @@
 #include "core/EcbRates.h"
 #include "ui/Languages.h"
 #include "win/Locale.h"
+#include "win/ReaderName.h"
 #include "win/StartupLog.h"
 
 namespace {
@@ -192,6 +193,31 @@ void TForm_Opties::RefreshRow(int slot) {
         front->SetDown(rec.SymboolVooraan[slot]);
         front->SetHint(rec.SymboolVooraan[slot] ? t.symbolBefore : t.symbolAfter);
     }
+    RefreshRowNames(slot);
+}
+
+// Each names its currency: the boxes of one page tell their rows apart by it. The two own
+// currencies may be alike (both undefined at first): their number tells them apart.
+void TForm_Opties::RefreshRowNames(int slot) {
+    const RecRec& rec = main_.Rec;
+    const OptionsTexts& t = OptionTexts(rec.Taal);
+    std::string currency = t.nameSeparator + SlotCaption(rec, slot, rec.Taal);
+    if (slot > kSlotCount - 2) currency += " " + std::to_string(slot - (kSlotCount - 2));
+    const auto setText = [](win::Control& control, const std::string& text) {
+        if (control.Text() != text) control.SetText(text);
+    };
+    if (auto* rate = RowControl<win::Edit>("Edit_Koers", slot)) {
+        win::SetReaderName(*rate, t.koerswisselingen + currency);
+    }
+    if (auto* spin = RowControl<win::SpinEdit>("SpinEdit_Decimalen", slot)) {
+        win::SetReaderName(*spin, t.decimalen + currency);
+    }
+    if (auto* box = RowControl<win::CheckBox>("CheckBox_Selected", slot)) {
+        setText(*box, t.offeredName + currency);
+    }
+    if (auto* front = RowControl<win::SpeedButton>("SpeedButtonFront", slot)) {
+        setText(*front, (front->Down() ? t.symbolBefore : t.symbolAfter) + currency);
+    }
 }
 
 void TForm_Opties::ReleaseOtherDefaults(const char* prefix, int slot) {
@@ -251,6 +277,7 @@ void TForm_Opties::SpeedButtonFrontClick(win::SpeedButton& sender) {
     main_.Rec.SymboolVooraan[slot] = sender.Down();
     const OptionsTexts& t = OptionTexts(main_.Rec.Taal);
     sender.SetHint(sender.Down() ? t.symbolBefore : t.symbolAfter);
+    RefreshRowNames(slot);
 }
 
 void TForm_Opties::RadioGroup_TaalClick() {
@@ -313,6 +340,7 @@ void TForm_Opties::SpeedButtonEigenMuntenClick() {
             label->SetText(SlotCaption(main_.Rec, slot, main_.Rec.Taal));
             label->SetTextColour(SlotColour(main_.Rec, slot));
         }
+        RefreshRowNames(slot);
     }
     RedrawWindow(Handle(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);

@@ -12,6 +12,7 @@
 #include "ui/Main_win.h"
 #include "ui/OptionsLogic.h"
 #include "win/Button.h"
+#include "win/ButtonGroup.h"
 #include "win/CheckBox.h"
 #include "win/Edit.h"
 #include "win/Form.h"
@@ -107,9 +108,10 @@ class TForm_Opties : public win::Form {
     win::Label Label_Defaults, Label_Koerswisselingen, Label_Decimalen;
     win::Label Label_Defaults2, Label_Koerswisselingen2, Label_Decimalen2;
     win::Bevel Bevel_Vast, Bevel_Variabel, Bevel_Eigen;
-    // The symbol-position buttons carry their slot as group index; on a parent of their own
-    // they never form a group with the default buttons (group indexes 1 and 2).
-    win::Panel Panel_Front, Panel_Front2;
+    // The default flags of a page: a column of source flags and one of target flags, each one
+    // tab stop (a radio group for the keyboard). The symbol-position buttons, which carry
+    // their slot as group index, so never form a group with them.
+    win::ButtonColumn Panel_DefaultVan, Panel_DefaultNaar, Panel_DefaultVan2, Panel_DefaultNaar2;
     win::SpeedButton SpeedButtonEigenMunten;
     // The bank's reference rates: the button that fetches them, the choice to fetch them at
     // start, and the line with their day.
@@ -136,7 +138,8 @@ class TForm_Opties : public win::Form {
     void CreateGeneralPage();
     void CreateResultsPage();
     void CreateCurrencyPage(bool fixed);
-    void CreateCurrencyRow(win::TabSheet& page, win::Panel& fronts, int slot, int top);
+    void CreateCurrencyRow(win::TabSheet& page, win::ButtonColumn& vans, win::ButtonColumn& naars,
+                           int slot, int top);
     void PageCreated(win::TabSheet& page);
 
     // Filling what exists from Rec: the show-time values, the texts, the rows.
@@ -146,6 +149,8 @@ class TForm_Opties : public win::Form {
     void ApplyOptionTexts();
     void RefreshRows();
     void RefreshRow(int slot);
+    // What screen readers call the row's rate, decimals, offered box and symbol position.
+    void RefreshRowNames(int slot);
     void SyncStartupChoice();
     void WritePreview(PreviewMoment moment);
     void ApplyMainWindowTexts();

@@ -14,10 +14,11 @@ inline constexpr int kOwnImageSize = 22;  // the dialog's picture of a chosen bi
 // The dialog's texts in one language (0 Dutch, 1 English, 2 French; others Dutch).
 struct OwnCurrencyTexts {
     const char* caption;
-    const char* name;       // LabelMunt<k>
-    const char* unit;       // LabelMunteenheid<k>
-    const char* symbol;     // LabelSymbool<k>
-    const char* readError;  // followed by the file's path
+    const char* name;           // LabelMunt<k>
+    const char* unit;           // LabelMunteenheid<k>
+    const char* symbol;         // LabelSymbool<k>
+    const char* readError;      // followed by the file's path
+    const char* choosePicture;  // SpeedButton<k>'s hint, and its name with k after it
 };
 const OwnCurrencyTexts& OwnTexts(int language);
 

@@ -5,11 +5,11 @@ namespace {
 
 constexpr OwnCurrencyTexts kTexts[] = {
     {"Definiëer de munten", "Munt", "Munteenheid", "Symbool",
-     "Het bestand is geen leesbare bitmap:"},
+     "Het bestand is geen leesbare bitmap:", "Afbeelding kiezen"},
     {"Define the currencies", "Currency", "Currency unit", "Symbol",
-     "The file is not a readable bitmap:"},
+     "The file is not a readable bitmap:", "Choose a picture"},
     {"Définir les monnaies", "Monnaie", "Unité monétaire", "Symbole",
-     "Le fichier n'est pas un bitmap lisible :"},
+     "Le fichier n'est pas un bitmap lisible :", "Choisir une image"},
 };
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "core/CurrencyTable.h"
 #include "ui/OwnCurrency.h"
 #include "win/Application.h"
+#include "win/ReaderName.h"
 #include "win/StartupLog.h"
 
 namespace {
@@ -113,7 +114,9 @@ void TFormEigenMunt::CreateGroup(int k) {
                            .y = kPanelImageTop + (kPanelImageSize - kSpeedButtonHeight) / 2,
                            .width = kSpeedButtonWidth,
                            .height = kSpeedButtonHeight,
-                           .glyph = OpenPictureGlyph()});
+                           .glyph = OpenPictureGlyph(),
+                           .showCaption = false,
+                           .tabStop = true});
     SpeedButton[i].OnClick = [this, k] { ChoosePicture(k); };
 
     struct Row {
@@ -149,6 +152,10 @@ void TFormEigenMunt::CreateGroup(int k) {
     LabelBitmap[i].Create({.parent = this, .name = "LabelBitmap" + n, .visible = false});
 }
 
+void TFormEigenMunt::OnCommand(int id) {
+    if (id == IDCANCEL) Close();
+}
+
 void TFormEigenMunt::FormShow() {
     const OwnCurrencyTexts& texts = OwnTexts(rec_.Taal);
     SetCaption(texts.caption);
@@ -157,6 +164,13 @@ void TFormEigenMunt::FormShow() {
         LabelMunt[i].SetText(texts.name);
         LabelMunteenheid[i].SetText(texts.unit);
         LabelSymbool[i].SetText(texts.symbol);
+        // Both groups have the same labels: the names carry the currency's number.
+        const std::string number = " " + std::to_string(k);
+        win::SetReaderName(Edit_Munt[i], texts.name + number);
+        win::SetReaderName(Edit_Munteenheid[i], texts.unit + number);
+        win::SetReaderName(Edit_Symbool[i], texts.symbol + number);
+        SpeedButton[i].SetHint(texts.choosePicture);
+        SpeedButton[i].SetText(texts.choosePicture + number);
         const OwnCurrencyFields fields = OwnFields(rec_, k);
         LabelBitmap[i].SetText(fields.bitmap);
         Edit_Munt[i].SetText(fields.name);
@@ -164,6 +178,9 @@ void TFormEigenMunt::FormShow() {
         Edit_Symbool[i].SetText(fields.symbol);
         ShowPicture(k);
     }
+    // The keyboard starts in the first name, its text selected as Tab would leave it.
+    SetActiveControl(&Edit_Munt[0]);
+    Edit_Munt[0].SelectAll();
 }
 
 void TFormEigenMunt::ShowPicture(int k) {

@@ -58,6 +58,7 @@ class TFormEigenMunt : public win::Form {
 
   protected:
     void CreateControls() override;
+    void OnCommand(int id) override;  // Esc cancels as the close box does
 
   private:
     void CreateGroup(int k);

@@ -13,6 +13,7 @@
 #include "win/Application.h"
 #include "win/Clipboard.h"
 #include "win/Gdi.h"
+#include "win/ReaderName.h"
 #include "win/ReplacingFile.h"
 #include "win/StartupLog.h"
 #include "win/Text.h"
@@ -180,6 +181,7 @@ void TForm_PrintList::CreateControls() {
     };
     ListBox_PrintList.OnDragDrop = [this](int x, int y) { ListBox_PrintListDragDrop(x, y); };
     ListBox_PrintList.OnKeyDown = [this](unsigned key) { return ListBox_PrintListKeyDown(key); };
+    win::SetReaderName(ListBox_PrintList, PrintTexts(main_.Rec.Taal).caption);
 
     CreateActions();
     SaveDialog1.owner = this;
@@ -217,6 +219,7 @@ void TForm_PrintList::ApplyLanguage() {
         MenuItems[i].SetCaption(kActions[i].opensDialog ? text + "..." : text);
     }
     SaveDialog1.title = t.saveTitle;
+    win::SetReaderName(ListBox_PrintList, t.caption);
     ListBox_PrintList.Invalidate();
 }
 

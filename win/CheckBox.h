@@ -14,6 +14,9 @@ struct CheckBoxParams {
     bool checked = false;
     bool tabStop = true;
     bool wordWrap = false;  // a caption longer than the box goes on over more lines
+    // Only the box shows, in a window too narrow for the caption, which names it for screen
+    // readers; the focus mark goes round the box.
+    bool boxOnly = false;
 };
 
 class CheckBox : public Control {
@@ -29,6 +32,10 @@ class CheckBox : public Control {
 
   protected:
     std::optional<LRESULT> ReflectCommand(int id, int code) override;
+    std::optional<LRESULT> WindowMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+  private:
+    bool boxOnly_ = false;
 };
 
 }  // namespace win

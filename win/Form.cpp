@@ -610,8 +610,13 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             if (OnKeyPress) OnKeyPress(key);
             return 0;
         }
-        case WM_GETDLGCODE:
-            return KeyPreview ? DLGC_WANTALLKEYS | DLGC_WANTCHARS : 0;
+        case WM_GETDLGCODE: {
+            if (!KeyPreview) return 0;
+            // Every key is the form's but Tab, which still moves to its tab stops.
+            const auto* m = reinterpret_cast<const MSG*>(lp);
+            if (m && m->message == WM_KEYDOWN && m->wParam == VK_TAB) return DLGC_WANTCHARS;
+            return DLGC_WANTALLKEYS | DLGC_WANTCHARS;
+        }
         case WM_TIMER:
             for (Timer* timer : timers_) {
                 if (static_cast<WPARAM>(timer->id_) == wp) {

@@ -40,5 +40,14 @@ inline bool IsDeactivation(WPARAM wp) {
 inline bool IsKeyboardContextMenu(LPARAM lp) {
     return lp == -1;
 }
+// Whether a window shows a keyboard cue: focus rectangles (UISF_HIDEFOCUS) or the underlined
+// access keys (UISF_HIDEACCEL), which Windows hides until the keyboard is used.
+inline bool KeyboardCue(HWND window, WORD cue) {
+    return (::SendMessageW(window, WM_QUERYUISTATE, 0, 0) & cue) == 0;
+}
+// A key down that repeats because the key is held (bit 30 of its LPARAM).
+inline bool IsKeyRepeat(LPARAM lp) {
+    return (lp & 0x40000000) != 0;
+}
 
 }  // namespace win

@@ -9,11 +9,11 @@ namespace win {
 // ---- ContainerControl
 
 bool ContainerControl::CreateContainer(const ControlParams& params, DWORD style, DWORD exStyle,
-                                       std::string_view text) {
+                                       std::string_view text, bool controlParent) {
     if (!detail::EnsureClasses()) return false;
     // WS_EX_CONTROLPARENT lets Tab move into the children.
     return CreateWindowFor(params, detail::kContainerClass, style | WS_CLIPCHILDREN,
-                           exStyle | WS_EX_CONTROLPARENT, text);
+                           exStyle | (controlParent ? WS_EX_CONTROLPARENT : 0), text);
 }
 
 void ContainerControl::PaintContainer(HDC dc) {

@@ -20,8 +20,9 @@ class ContainerControl : public Control, public Container {
     std::function<void(HDC dc, const RECT& client)> OnPaint;
 
   protected:
+    // controlParent: Tab walks into its windows; without, it may be a tab stop itself.
     bool CreateContainer(const ControlParams& params, DWORD style, DWORD exStyle,
-                         std::string_view text);
+                         std::string_view text, bool controlParent = true);
     std::optional<LRESULT> WindowMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     // Paints background and decoration into dc (WM_PAINT and WM_PRINTCLIENT).
     virtual void PaintContainer(HDC dc);

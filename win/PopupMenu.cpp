@@ -18,6 +18,12 @@ bool IsSeparator(std::string_view caption) {
     return caption == "-";
 }
 
+// The item's text as the system keeps it, what a screen reader reads: the caption and, after a
+// tab, the shortcut, as standard menus carry them.
+std::wstring ItemText(const std::string& caption, const std::string& shortcut) {
+    return Widen(shortcut.empty() ? caption : caption + "\t" + shortcut);
+}
+
 }  // namespace
 
 bool PopupMenu::Create(Form* owner, ImageList* images) {
@@ -35,6 +41,11 @@ MenuItem PopupMenu::Add(const MenuItemParams& params) {
     info.cbSize = sizeof info;
     info.fMask = MIIM_ID | MIIM_FTYPE | MIIM_STATE | MIIM_DATA;
     info.wID = static_cast<UINT>(entry->id);
+    std::wstring text = ItemText(params.caption, params.shortcut);
+    if (!IsSeparator(params.caption)) {
+        info.fMask |= MIIM_STRING;
+        info.dwTypeData = text.data();
+    }
     // Owner-drawn (our pictures) and still a separator for the system when it is one.
     info.fType = MFT_OWNERDRAW | (IsSeparator(params.caption) ? MFT_SEPARATOR : 0);
     info.fState = params.enabled ? MFS_ENABLED : MFS_DISABLED;
@@ -172,12 +183,35 @@ void MenuItem::SetCaption(std::string_view caption) {
     PopupMenu::Entry* e = menu_->Find(id_);
     if (!e) return;
     e->caption = std::string(caption);
+    menu_->Refresh(*e);
+}
+
+void MenuItem::SetShortcut(std::string_view shortcut) {
+    if (!menu_) return;
+    PopupMenu::Entry* e = menu_->Find(id_);
+    if (!e) return;
+    e->shortcut = std::string(shortcut);
+    menu_->Refresh(*e);
+}
+
+std::string MenuItem::Shortcut() const {
+    if (!menu_) return {};
+    const PopupMenu::Entry* e = menu_->Find(id_);
+    return e ? e->shortcut : std::string();
+}
+
+void PopupMenu::Refresh(const Entry& e) {
     // Setting the type again makes the menu measure the item anew.
     MENUITEMINFOW info{};
     info.cbSize = sizeof info;
     info.fMask = MIIM_FTYPE;
-    info.fType = MFT_OWNERDRAW | (IsSeparator(e->caption) ? MFT_SEPARATOR : 0);
-    ::SetMenuItemInfoW(menu_->Handle(), static_cast<UINT>(id_), FALSE, &info);
+    info.fType = MFT_OWNERDRAW | (IsSeparator(e.caption) ? MFT_SEPARATOR : 0);
+    std::wstring text = ItemText(e.caption, e.shortcut);
+    if (!IsSeparator(e.caption)) {
+        info.fMask |= MIIM_STRING;
+        info.dwTypeData = text.data();
+    }
+    ::SetMenuItemInfoW(menu_.Get(), static_cast<UINT>(e.id), FALSE, &info);
 }
 
 bool MenuItem::Enabled() const {

@@ -33,6 +33,9 @@ class MenuItem {
     MenuItem() = default;
     std::string Caption() const;
     void SetCaption(std::string_view caption);
+    // The key that runs the command, as shown at the right ("Ctrl+R"); empty for none.
+    std::string Shortcut() const;
+    void SetShortcut(std::string_view shortcut);
     bool Enabled() const;
     void SetEnabled(bool enabled);
     void SetImage(int image);
@@ -81,6 +84,8 @@ class PopupMenu {
         std::string shortcut;
     };
     Entry* Find(int id);
+    // The item's text and size anew, after its caption or shortcut changed.
+    void Refresh(const Entry& e);
     void Measure(MEASUREITEMSTRUCT& item);
     void Draw(const DRAWITEMSTRUCT& item);
 

@@ -13,8 +13,11 @@ bool SpeedButton::Create(const SpeedButtonParams& params) {
     groupIndex_ = params.groupIndex;
     allowAllUp_ = params.allowAllUp;
     showCaption_ = params.showCaption;
-    // Never a tab stop: like a tool button it leaves the focus where it is.
-    if (!CreateGraphic(CommonParams(params), params.caption)) return false;
+    // Like a tool button it leaves the focus where it is when clicked; only the keyboard
+    // brings the focus to a tab stop.
+    const bool created = params.tabStop ? CreateTabStop(CommonParams(params), params.caption)
+                                        : CreateGraphic(CommonParams(params), params.caption);
+    if (!created) return false;
     if (params.down) SetDown(true);
     return true;
 }
@@ -51,6 +54,16 @@ void SpeedButton::Click() {
         }
     }
     if (OnClick) OnClick();
+}
+
+bool SpeedButton::FocusShown() const {
+    return Handle() ? Focused() : focusShown_;
+}
+
+void SpeedButton::SetFocusShown(bool shown) {
+    if (focusShown_ == shown) return;
+    focusShown_ = shown;
+    Invalidate();
 }
 
 void SpeedButton::SetHot(bool hot) {
@@ -116,13 +129,27 @@ void SpeedButton::PaintGraphic(HDC dc, const RECT& bounds) {
     } else if (!flat_ || (hot_ && enabled)) {
         DrawBevel(dc, r, BevelKind::Raised, 1);
     }
+    // Under the glyph, which a small button's focus rectangle would cross.
+    HWND window = Handle() ? Handle() : (Parent() ? Parent()->ContainerHandle() : nullptr);
+    if (FocusShown() && window && KeyboardCue(window, UISF_HIDEFOCUS)) {
+        RECT focus = r;
+        ::InflateRect(&focus, -2, -2);
+        ::SetTextColor(dc, ToColorRef(clWindowText));
+        ::SetBkColor(dc, ToColorRef(clWindow));
+        ::DrawFocusRect(dc, &focus);
+    }
 
-    // A button without ShowCaption still carries its text, for screen readers.
+    // A button without ShowCaption still carries its text, for screen readers. The letter after
+    // "&" is underlined while the window shows its access keys.
     const std::wstring caption = showCaption_ ? Widen(Text()) : std::wstring();
+    const UINT prefix = window && KeyboardCue(window, UISF_HIDEACCEL) ? 0 : DT_HIDEPREFIX;
     SelectGuard font(dc, SharedFont(Font()));
     SIZE textSize{};
     if (!caption.empty()) {
-        ::GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &textSize);
+        RECT measure{0, 0, 0, 0};
+        ::DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &measure,
+                    DT_SINGLELINE | DT_CALCRECT | prefix);
+        textSize = {measure.right - measure.left, measure.bottom - measure.top};
     }
     const int gap = (!glyph_.Empty() && !caption.empty()) ? 4 : 0;
     const int glyphWidth = glyph_.Empty() ? 0 : glyph_.width;
@@ -140,7 +167,7 @@ void SpeedButton::PaintGraphic(HDC dc, const RECT& bounds) {
         RECT text{x, r.top + offset, x + textSize.cx, r.bottom + offset};
         ::SetTextColor(dc, ToColorRef(enabled ? TextColour() : clGrayText));
         ::DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
-                    DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+                    DT_SINGLELINE | DT_VCENTER | prefix);
     }
 }
 

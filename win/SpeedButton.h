@@ -1,6 +1,9 @@
-// A flat button that never takes the focus, with a glyph and an optional caption; buttons can
-// form exclusive groups or toggle. A graphic control: its container paints it and gives it the
-// mouse; its caption is its text even when not drawn (what a screen reader would name it by).
+// A flat button with a glyph and an optional caption ("&Definiëren...": the letter after & is
+// the access key); buttons can form exclusive groups or toggle. A graphic control: its container
+// paints it and gives it the mouse; its caption is its text even when not drawn (what a screen
+// reader would name it by). A click never takes the focus. A button that Tab must reach is made
+// a window of its own (tabStop, see SpeedButtonWindow.cpp); a group of exclusive buttons is one
+// tab stop as a whole (ButtonGroup.h).
 #pragma once
 
 #include <functional>
@@ -19,6 +22,9 @@ struct SpeedButtonParams {
     bool down = false;
     bool allowAllUp = false;
     bool showCaption = true;  // off: the caption is the window's text only, not drawn
+    // A window of its own that Tab reaches, named by its caption: Space presses it, Enter too
+    // when it is a push button (no group index), and so does its access key.
+    bool tabStop = false;
 };
 
 class SpeedButton : public Control {
@@ -49,8 +55,15 @@ class SpeedButton : public Control {
     bool Hot() const { return hot_; }
     bool Pressed() const { return pressed_; }
 
+    // The focus rectangle inside the button: a tab stop's while it has the focus; a grouped
+    // button's as its group's window tells (shown only as the window's keyboard cues allow).
+    bool FocusShown() const;
+    void SetFocusShown(bool shown);
+
   protected:
     void PaintGraphic(HDC dc, const RECT& bounds) override;
+    std::optional<LRESULT> WindowMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+    bool WantsKey(WPARAM vk) const override;
     void MouseEnter() override;
     void MouseLeave() override;
     void MouseDown(Point p, bool doubleClick) override;
@@ -61,6 +74,9 @@ class SpeedButton : public Control {
   private:
     void SetHot(bool hot);
     bool Inside(Point p) const;
+    // The window of a tab stop (SpeedButtonWindow.cpp).
+    bool CreateTabStop(const ControlParams& params, std::string_view caption);
+    bool PushLike() const { return groupIndex_ == 0; }
     Picture glyph_;
     int groupIndex_ = 0;
     bool down_ = false;
@@ -69,6 +85,10 @@ class SpeedButton : public Control {
     bool showCaption_ = true;
     bool hot_ = false;
     bool pressed_ = false;  // the mouse button went down on it and is held
+    bool focusShown_ = false;
+    bool spaceHeld_ = false;      // Space went down on the focused window and is held
+    bool trackingLeave_ = false;  // the window asked for WM_MOUSELEAVE
+    bool releasingCapture_ = false;
 };
 
 }  // namespace win

@@ -46,6 +46,6 @@ run() {  # run LOCALE LANG CAPTION VERSION MORE_INFO README
   e2e_close
 }
 
-run nl_BE.UTF-8 nl "Info" "Versie 2.81 / Juli 2002" "Meer info" "Valomat_Leesmij.htm"
-run en_GB.UTF-8 en "About" "Version 2.81 / July 2002" "More info" "Valomat_Readme.htm"
+run nl_BE.UTF-8 nl "Info" "Versie 2.81 / Juli 2002" "&Meer info" "Valomat_Leesmij.htm"
+run en_GB.UTF-8 en "About" "Version 2.81 / July 2002" "&More info" "Valomat_Readme.htm"
 e2e_finish

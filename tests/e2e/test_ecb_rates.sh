@@ -62,13 +62,13 @@ open_rates_page() {
   xdotool mousemove $((${origin% *} + 227)) $((${origin#* } + 17)) click 1
   [ -n "$(e2e_wait_window Preferences)" ] || { echo "no options dialog"; return 1; }
   xdotool key --delay 120 ctrl+Tab ctrl+Tab ctrl+Tab
-  wait_until 10 page_shows "Get ECB rates" || { echo "no rates button"; return 1; }
+  wait_until 10 page_shows "Get &ECB rates" || { echo "no rates button"; return 1; }
 }
 # fetch EXPECTED_LINE: the rates page, the bank's button pressed, the line under it waited
 # for; leaves the dialog open.
 fetch() {
   rates_page || return 1
-  click_text "Get ECB rates"
+  click_text "Get &ECB rates"
   wait_until 30 page_shows "$1" || echo "the line never said [$1]"
 }
 page_shows() { wait_info Preferences && [ "$(shows "$1")" = yes ]; }
@@ -158,7 +158,7 @@ requests() { grep -c 'GET /eurofxref-daily.xml' "$E2E_DIR/server.log" || true; }
 requested() { [ "$(requests)" -ge 1 ]; }
 rates_page
 check "choice off: the old day is shown" yes "$(shows "ECB reference rates of 02/11/2026")"
-click_text "Fetch the ECB rates at start when they are older than a working day"
+click_text "Fetch the ECB rates at &start when they are older than a working day"
 close_dialog
 e2e_close
 check "choice off: the server saw no request" 0 "$(requests)"

@@ -29,12 +29,13 @@ shot=$PWD/e2e-options.png  # kept beside the build for a person to look at
 import -window root "$shot"
 echo "screenshot: $shot"
 
-# The focus starts on the tabs: Ctrl+Tab three times to "Variabele munten", Tab into the GBP
-# rate box (its text selected), a rate typed with a point, Tab twice to GBP's offered box,
+# The focus starts on the tabs: Ctrl+Tab three times to "Variabele munten", Tab past the two
+# columns of flags into the GBP rate box (its text selected), a rate typed with a point, Tab
+# twice to GBP's offered box,
 # Space ticks it. Ctrl+Tab wraps round to "Algemeen", Tab goes to the checked language and Down
 # twice chooses French, which the dialog speaks at once. Esc closes like the close box. (The
 # title's "é" reaches X as one byte or two, as Wine's locale has it: "..?" takes either.)
-xdotool key --delay 120 ctrl+Tab ctrl+Tab ctrl+Tab Tab
+xdotool key --delay 120 ctrl+Tab ctrl+Tab ctrl+Tab Tab Tab Tab
 xdotool type --delay 60 '0.5'
 xdotool key --delay 120 Tab Tab space ctrl+Tab Tab Down Down
 check "the dialog speaks French at once" yes \

@@ -25,9 +25,9 @@ e2e_client "$VALOMAT_WIN" 326 427
 e2e_click 227 17
 check "the options dialog opens" yes "$(yes_no wait_until 10 window_shown Voorkeuren)"
 xdotool key --delay 120 ctrl+Tab ctrl+Tab ctrl+Tab
-wait_until 10 eval 'wait_info Voorkeuren && [ "$(shows "Definiëren")" = yes ]'
+wait_until 10 eval 'wait_info Voorkeuren && [ "$(shows "&Definiëren...")" = yes ]'
 check "slot 21 is empty at first" yes "$(shows ' (,)')"
-click_text "Definiëren"
+click_text "&Definiëren..."
 
 own='Defini?er de munten'
 check "the own-currencies dialog opens" yes "$(yes_no wait_info "$own")"

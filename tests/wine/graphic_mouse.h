@@ -10,13 +10,15 @@
 
 namespace graphicmouse {
 
+// A speed button that Tab reaches has a window of its own, which takes its mouse itself.
 inline HWND WindowOf(const win::Control& control) {
-    return control.Parent()->ContainerHandle();
+    return control.Handle() ? control.Handle() : control.Parent()->ContainerHandle();
 }
 
-// A point of the control (its own coordinates; the centre by default) in its container's.
+// A point of the control (its own coordinates; the centre by default) in the window's.
 inline LPARAM At(const win::Control& control, int x = -1, int y = -1) {
-    const RECT b = control.Bounds();
+    RECT b = control.Bounds();
+    if (control.Handle()) OffsetRect(&b, -b.left, -b.top);
     return win::MakePointParam(b.left + (x < 0 ? (b.right - b.left) / 2 : x),
                                b.top + (y < 0 ? (b.bottom - b.top) / 2 : y));
 }
@@ -38,6 +40,7 @@ inline void SendMove(const win::Control& control, int x = -1, int y = -1) {
 // A right click there: the menu the container's window would show.
 inline void SendContextMenu(const win::Control& control) {
     RECT b = control.Bounds();
+    if (control.Handle()) OffsetRect(&b, -b.left, -b.top);
     POINT p{(b.left + b.right) / 2, (b.top + b.bottom) / 2};
     ClientToScreen(WindowOf(control), &p);
     SendMessageW(WindowOf(control), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(WindowOf(control)),

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <initializer_list>
+#include <utility>
 #include <vector>
 
 #include "win/Application.h"
@@ -32,6 +33,7 @@ bool PumpUntil(Condition condition, DWORD limitMs = 20000) {
 class Held {
   public:
     explicit Held(std::initializer_list<int> keys) : keys_(keys) { Set(0x80); }
+    explicit Held(std::vector<int> keys) : keys_(std::move(keys)) { Set(0x80); }
     ~Held() { Set(0); }
     Held(const Held&) = delete;
     Held& operator=(const Held&) = delete;

@@ -56,10 +56,10 @@ TEST_F(AboutTest, TextsPerLanguage) {
         const char* readme;
     };
     const Case cases[] = {
-        {0, "Info", "Versie 2.81 / Juli 2002", "Meer info", "Laatste nieuws",
+        {0, "Info", "Versie 2.81 / Juli 2002", "&Meer info", "Laatste nieuws",
          "Valomat_Leesmij.htm"},
-        {1, "About", "Version 2.81 / July 2002", "More info", "Latest news", "Valomat_Readme.htm"},
-        {2, "A propos de", "Version 2.81 / Juillet 2002", "Info suppl\u00E9m.", "Nouvelle",
+        {1, "About", "Version 2.81 / July 2002", "&More info", "Latest news", "Valomat_Readme.htm"},
+        {2, "A propos de", "Version 2.81 / Juillet 2002", "&Info suppl\u00E9m.", "Nouvelle",
          "Valomat_Readme.htm"},
     };
     for (const Case& c : cases) {

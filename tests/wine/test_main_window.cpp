@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <new>
 #include <string>
@@ -12,9 +13,11 @@
 #include "ui/Main_win.h"
 #include "ui/Splash_win.h"
 #include "win/Application.h"
+#include "win/Clipboard.h"
 #include "win/Gdi.h"
 #include "win/Text.h"
 #include "wine/graphic_mouse.h"
+#include "wine/keys.h"
 #include "wine/message_box.h"
 #include "wine/window_pixels.h"
 
@@ -436,6 +439,72 @@ TEST_F(MainWindowTest, AboutBoxRecordsNothing) {
     main->Menu_ST_InfoClick();
     EXPECT_EQ(FindWindowW(L"ValomatForm", L"Info"), nullptr);
     EXPECT_TRUE(sink.entries.empty());
+}
+
+// In a column the keys select at once and record as a click does, round the ends, and the focus
+// stays there for the next key; leaving the amount box by Shift+Tab commits and goes there.
+TEST_F(MainWindowTest, ColumnKeysSelectAndRecordAndKeepTheFocus) {
+    Open();
+    ClearAmount();
+    Type(main->Edit_Van, L"100");
+    {
+        testkeys::Held shift({VK_SHIFT});
+        testkeys::Press(VK_TAB);
+    }
+    EXPECT_EQ(GetFocus(), main->GroupBox_Naar.Handle());
+    EXPECT_EQ(sink.entries.size(), 1u);
+    main->GroupBox_Van.SetFocus();
+    const struct {
+        int key;
+        int slot;  // selected afterwards (rows 1..12 are slots 1..12, row 13 is slot 16)
+        bool records;
+    } cases[] = {{VK_DOWN, 3, true}, {VK_END, 16, true}, {VK_DOWN, 1, true}, {VK_HOME, 1, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.key);
+        const std::size_t before = sink.entries.size();
+        testkeys::Press(c.key);
+        EXPECT_EQ(main->Rec.VanMunt, c.slot);
+        EXPECT_EQ(sink.entries.size(), before + (c.records ? 1 : 0));
+        EXPECT_EQ(GetFocus(), main->GroupBox_Van.Handle());
+        EXPECT_TRUE(main->GroupBox_Van.Current()->FocusShown());
+    }
+    EXPECT_EQ(sink.entries.back(), "*100,00*1*100,00*1*");
+}
+
+UINT_PTR aboutTimer = 0;
+
+// One shortcut for every tool-bar command, typed anywhere in the window (paste: as its button,
+// only with a number on the clipboard).
+TEST_F(MainWindowTest, EveryToolBarCommandHasItsShortcut) {
+    Open();
+    int optionsShown = 0;
+    main->ShowOptions = [&optionsShown] { ++optionsShown; };
+    ClearAmount();
+    Type(main->Edit_Van, L"100");
+    sink.entries.clear();
+    const struct {
+        std::vector<int> held;
+        int key;
+        std::function<bool()> done;
+    } cases[] = {
+        {{}, VK_F5, [&] { return sink.entries.size() == 1; }},
+        {{VK_CONTROL, VK_SHIFT}, 'C', [&] { return win::clipboard::ReadText() == "2,48"; }},
+        {{VK_CONTROL}, 'L', [&] { return !main->ListView(); }},
+        {{VK_CONTROL}, 'T', [&] { return main->StayOnTopFlag(); }},
+        {{VK_CONTROL}, 'R', [&] { return sink.shown == 1; }},
+        {{VK_CONTROL}, 'O', [&] { return optionsShown == 1; }},
+        {{}, VK_F1, [] { return KillTimer(nullptr, aboutTimer) == FALSE; }},  // it found the box
+        {{VK_MENU}, VK_F4, [&] { return !main->Visible(); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.key);
+        if (c.key == VK_F1) aboutTimer = SetTimer(nullptr, 0, 20, CloseAboutBox);
+        const bool alt = c.key == VK_F4;
+        testkeys::Held keys(c.held);
+        PostMessageW(GetFocus(), alt ? WM_SYSKEYDOWN : WM_KEYDOWN, c.key, alt ? 0x20000001 : 1);
+        Pump();
+        EXPECT_TRUE(c.done());
+    }
 }
 
 }  // namespace

@@ -1,19 +1,28 @@
 // The options dialog created in-process beside the main window and the result list window, shown
-// modally and driven with real messages as the user would.
+// modally and driven with real messages as the user would; and the names that every window of
+// the program gives screen readers.
 #include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
 
 #include <functional>
 #include <memory>
+#include <initializer_list>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "core/SettingsStore.h"
+#include "components/ztFormCalculator.h"
 #include "keys.h"
 #include "local_http.h"
+#include "ui/About_win.h"
 #include "ui/Options_win.h"
+#include "ui/OwnCurrency_win.h"
 #include "ui/Print_win.h"
 #include "win/Locale.h"
+#include "win/Text.h"
 #include "wine/graphic_mouse.h"
 
 namespace {
@@ -124,7 +133,7 @@ TEST_F(OptionsTest, OpensOnTheGeneralPageAndBuildsOtherPagesOnlyWhenShown) {
         GetClientRect(opties->Handle(), &client);
         EXPECT_EQ(opties->Caption(), "Voorkeuren");
         EXPECT_EQ(opties->PageControl1.ActivePage(), &opties->TabSheet_Algemeen);
-        EXPECT_EQ(opties->TabSheet_VariabeleMunten.Text(), "Variabele munten");
+        EXPECT_EQ(opties->TabSheet_VariabeleMunten.Text(), "Variabe&le munten");
         EXPECT_TRUE(opties->RadioGroup_Taal.Exists());
         EXPECT_EQ(opties->Find<win::Edit>("Edit_Koers13"), nullptr);
         ShowPage(opties->TabSheet_VariabeleMunten);
@@ -298,7 +307,7 @@ TEST_F(OptionsTest, ChoosingFrenchRecaptionsAllThreeWindowsAndKeepsTheChoices) {
         SendMessageW(opties->RadioGroup_Taal.Item(2)->Handle(), BM_CLICK, 0, 0);
         EXPECT_EQ(main->Rec.Taal, 2);
         EXPECT_EQ(opties->Caption(), "Préférences");
-        EXPECT_EQ(opties->TabSheet_Algemeen.Text(), "Général");
+        EXPECT_EQ(opties->TabSheet_Algemeen.Text(), "&Général");
         EXPECT_EQ(opties->RadioGroup_Taal.Text(), "Langue de l'interface");
         EXPECT_EQ(opties->RadioGroup_SystemTray.ItemText(1), "Dans la zone système");
         EXPECT_EQ(opties->RadioGroup_SystemTray.ItemIndex(), 1) << "SysteemLade stays chosen";
@@ -312,7 +321,8 @@ TEST_F(OptionsTest, ChoosingFrenchRecaptionsAllThreeWindowsAndKeepsTheChoices) {
         // The main window and the result list behind the dialog follow at once.
         EXPECT_EQ(main->GroupBox_Van.Text(), "Source");
         EXPECT_EQ(main->GroupBox_Naar.Text(), "Dest.");
-        EXPECT_EQ(main->ToolButton_Copy.Hint(), "Copier");
+        EXPECT_EQ(main->ToolButton_Copy.Hint(), "Copier (Ctrl+Maj+C)");
+        EXPECT_EQ(main->Menu_Copy.Shortcut(), "Ctrl+Maj+C");
         EXPECT_EQ(main->Menu_Options.Caption(), "Préférences");
         EXPECT_EQ(main->Find<win::Label>("Label_Munt1")->Text(), "euro (EURO,€)");
         EXPECT_EQ(print->Caption(), "List de résultats");
@@ -368,7 +378,7 @@ TEST_F(OptionsTest, TheMainWindowShownTakesItsTextsFromTheLanguageRoutine) {
     registry.Put("Software\\ZT\\Valomat\\Algemeen", "Taal", {RegKind::Integer, {2, 0, 0, 0}});
     SetUp();
     EXPECT_EQ(main->GroupBox_Naar.Text(), "Dest.");
-    EXPECT_EQ(main->ToolButton_StayOnTop.Hint(), "Tout en haut");
+    EXPECT_EQ(main->ToolButton_StayOnTop.Hint(), "Tout en haut (Ctrl+T)");
     EXPECT_EQ(main->Menu_Options.Caption(), "Préférences");
     EXPECT_EQ(main->Label_Naar.Text(), "euro (EURO,€)");
     EXPECT_EQ(print->Caption(), "List de résultats");
@@ -384,7 +394,7 @@ TEST_F(OptionsTest, TheLanguageRoutineRunsBeforeTheDialogIsMadeWhichThenSpeaksIt
     EXPECT_EQ(main->Menu_Options.Caption(), "Préférences");
     ASSERT_TRUE(opties->CreateOpties());
     EXPECT_EQ(opties->Caption(), "Préférences");
-    EXPECT_EQ(opties->TabSheet_Algemeen.Text(), "Général");
+    EXPECT_EQ(opties->TabSheet_Algemeen.Text(), "&Général");
 }
 
 TEST_F(OptionsTest, AfterTheDialogTheMainWindowConvertsWithTheNewSettings) {
@@ -418,6 +428,34 @@ TEST_F(OptionsTest, AfterTheDialogTheMainWindowConvertsWithTheNewSettings) {
     EXPECT_EQ(main->Label_Munt[11].Tag, 13);
     EXPECT_TRUE(IsWindowVisible(main->Handle()));
     EXPECT_EQ(GetPropW(main->Handle(), L"ValomatRedrawSuspensions"), nullptr);
+}
+
+// The top row of a window's pixels as it shows them.
+std::vector<COLORREF> TopRow(HWND window) {
+    UpdateWindow(window);
+    RECT client{};
+    GetClientRect(window, &client);
+    std::vector<COLORREF> row;
+    HDC dc = GetDC(window);
+    for (int x = 0; x < client.right; ++x) row.push_back(GetPixel(dc, x, 0));
+    ReleaseDC(window, dc);
+    return row;
+}
+
+// "Definiëren..." has its access key; a check box without a caption shows when it has the focus.
+TEST_F(OptionsTest, DefineHasItsAccessKeyAndABoxWithoutCaptionShowsItsFocus) {
+    int ownShown = 0;
+    opties->ShowOwnCurrencies = [&ownShown] { ++ownShown; };
+    Modal([&] {
+        ShowPage(opties->TabSheet_VariabeleMunten);
+        testkeys::PressAlt('D');
+        EXPECT_EQ(ownShown, 1);
+        auto& offered = Control<win::CheckBox>("CheckBox_Selected13");
+        const std::vector<COLORREF> without = TopRow(offered.Handle());
+        offered.SetFocus();
+        EXPECT_NE(TopRow(offered.Handle()), without) << "no focus mark";
+        CloseBox();
+    });
 }
 
 TEST_F(OptionsTest, ColoursAreTakenOnlyOnOk) {
@@ -482,7 +520,7 @@ TEST_F(OptionsTest, TheBanksRatesFillTheBoxesAndFailuresChangeNothing) {
         ShowPage(opties->TabSheet_VariabeleMunten);
         win::Label& line = Control<win::Label>("Label_ECB");
         win::Button& button = Control<win::Button>("Button_ECB");
-        EXPECT_EQ(button.Text(), "ECB-koersen ophalen");
+        EXPECT_EQ(button.Text(), "&ECB-koersen ophalen");
         EXPECT_EQ(line.Text(), "") << "typed rates have no day";
         auto fetch = [&] {
             SendMessageW(button.Handle(), BM_CLICK, 0, 0);
@@ -510,7 +548,7 @@ TEST_F(OptionsTest, TheBanksRatesFillTheBoxesAndFailuresChangeNothing) {
         // The line follows the language with the rest of the dialog.
         main->Rec.Taal = 1;
         opties->ApplyLanguage();
-        EXPECT_EQ(button.Text(), "Get ECB rates");
+        EXPECT_EQ(button.Text(), "Get &ECB rates");
         EXPECT_EQ(line.Text(), "ECB reference rates of " + win::FormatShortDate(2026, 12, 4) +
                                    "; unchanged: SEK, DKK, NOK, CHF, JPY");
         main->Rec.Taal = 0;
@@ -541,6 +579,98 @@ TEST_F(OptionsTest, TheBanksRatesFillTheBoxesAndFailuresChangeNothing) {
     });
     EXPECT_EQ(main->Rec.Koers[19], 1.1L);
     EXPECT_EQ(main->Rec.KoersDatum, "");
+}
+
+// The names screen readers give the controls that Tab reaches, walked as the dialog manager
+// walks them: a control's text, but for an edit box, a list or a control without text the static
+// right before it in the window order; a tab control's selected tab; "&" left out.
+std::wstring TextOf(HWND w) {
+    wchar_t text[512]{};
+    GetWindowTextW(w, text, 512);
+    return text;
+}
+
+bool Is(HWND w, const wchar_t* kind) {
+    wchar_t name[64]{};
+    GetClassNameW(w, name, 64);
+    return _wcsicmp(name, kind) == 0;
+}
+
+std::string ReaderName(HWND w) {
+    std::wstring name;
+    if (Is(w, WC_TABCONTROLW)) {
+        wchar_t text[256]{};
+        TCITEMW item{TCIF_TEXT, 0, 0, text, 256, 0, 0};
+        SendMessageW(w, TCM_GETITEMW, SendMessageW(w, TCM_GETCURSEL, 0, 0),
+                     reinterpret_cast<LPARAM>(&item));
+        name = text;
+    } else if (!Is(w, L"Edit") && !Is(w, L"ListBox")) {
+        name = TextOf(w);  // an edit box's or a list's text is its content
+    }
+    HWND before = GetWindow(w, GW_HWNDPREV);
+    if (name.empty() && before && Is(before, L"Static")) name = TextOf(before);
+    std::erase(name, L'&');
+    return win::Narrow(name);
+}
+
+std::vector<std::string> TabStopNames(HWND root) {
+    std::vector<std::string> names;
+    const HWND first = GetNextDlgTabItem(root, nullptr, FALSE);
+    for (HWND w = first; w && names.size() < 200; w = GetNextDlgTabItem(root, w, FALSE)) {
+        if (!names.empty() && w == first) break;
+        names.push_back(ReaderName(w));
+    }
+    return names;
+}
+
+// Every window walked with Tab in the three languages: each control Tab reaches has a name as
+// screen readers read it, and no two on one page share one.
+TEST_F(OptionsTest, EveryControlTabReachesIsNamedOnceInEveryLanguage) {
+    const auto expectNamed = [](const std::vector<std::string>& names, std::size_t count) {
+        const std::set<std::string> unique(names.begin(), names.end());
+        EXPECT_EQ(unique.size(), count) << "as many names as controls, none twice";
+        EXPECT_EQ(names.size(), count);
+        EXPECT_EQ(unique.count(""), 0u) << "a control without a name";
+    };
+    const std::vector<std::string> mainOrder[] = {
+        {"Bedrag", "Resultaat", "Rekenmachine", "Bron", "Doel"},
+        {"Amount", "Result", "Calculator", "Source", "Dest."},
+        {"Montant", "Résultat", "Calculateur", "Source", "Dest."},
+    };
+    const std::size_t pageStops[] = {3, 10, 2 + 13 * 4 + 1, 2 + 9 * 4 + 3 + 1};  // OK included
+    for (int language = 0; language <= 2; ++language) {
+        SCOPED_TRACE(language);
+        main->Rec.Taal = static_cast<std::uint8_t>(language);
+        opties->ApplyLanguage();
+        EXPECT_EQ(TabStopNames(main->Handle()), mainOrder[language]);
+        opties->Show();
+        for (int page = 0; page < 4; ++page) {
+            opties->PageControl1.SelectPage(page);
+            Pump();
+            std::vector<std::string> names = TabStopNames(opties->Handle());
+            // The tabs are a stop of their own too, which the dialog manager cannot express.
+            names.push_back(ReaderName(opties->PageControl1.Handle()));
+            expectNamed(names, pageStops[page] + 1);
+        }
+        opties->Hide();
+
+        TFormEigenMunt own(main->Rec, main->Pictures);
+        TztFormCalculator calc(nullptr, static_cast<TztLanguage>(language), {",", "."}, "€");
+        TAboutBox about(language);
+        ASSERT_TRUE(own.CreateEigenMunt() && calc.CreateCalculator(nullptr) &&
+                    about.CreateAbout(nullptr));
+        for (win::Form* form :
+             std::initializer_list<win::Form*>{&own, &calc, &about, print.get()}) {
+            form->Show();
+        }
+        print->ApplyLanguage();
+        Pump();
+        expectNamed(TabStopNames(own.Handle()), 9);
+        expectNamed(TabStopNames(calc.Handle()), 2);
+        EXPECT_EQ(TabStopNames(print->Handle()), std::vector<std::string>{print->Caption()});
+        expectNamed(TabStopNames(about.Handle()), 4);
+        print->Hide();
+    }
 }
 
 }  // namespace

@@ -161,6 +161,17 @@ TEST_F(OwnCurrencyDialog, ShownModallyOkEndsWithOk) {
     EXPECT_FALSE(dialog->Visible());
 }
 
+// Esc is the close box: what was typed is dropped.
+TEST_F(OwnCurrencyDialog, EscCancels) {
+    SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR timer, DWORD) {
+        KillTimer(nullptr, timer);
+        SendMessageW(GetFocus(), WM_CHAR, L'k', 1);
+        PostMessageW(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1);
+    });
+    EXPECT_EQ(dialog->ShowModal(), win::mrCancel);
+    EXPECT_EQ(rec.EigenMunt1, "");
+}
+
 TEST_F(OwnCurrencyDialog, ChosenPictureShowsAtOnceAndTheCloseBoxKeepsItButDropsTexts) {
     rec.EigenMunt1 = "daalder";
     const std::string old = Bitmap("old.bmp", 20, 20);
