@@ -84,11 +84,11 @@ EOF
   e2e_client "$dialog" 402 472
   e2e_click 69 334
   local own
-  own=$(e2e_wait_window 'Defini..?er de munten')
+  own=$(e2e_wait_window 'Definiëer de munten')
   xdotool mousemove 0 0
   shot "$own" "$folder/own-currencies.png"
   xdotool key alt+F4
-  wait_until 10 no_window_named 'Defini..?er de munten'
+  wait_until 10 no_window_named 'Definiëer de munten'
   click_in "$dialog" 30 8  # its caption: the keys go to the dialog again
   xdotool key Escape
   wait_until 10 no_window_named Voorkeuren

@@ -91,7 +91,7 @@ void TForm_Opties::CreateControls() {
                       .width = kOkWidth,
                       .height = kOkHeight,
                       .caption = "&OK",
-                      .glyph = OkPicture(),
+                      .glyph = Drawn(OkPicture),
                       .isDefault = true,
                       .modalResult = win::mrOk});
     BitBtn_OK.OnClick = [this] { BitBtn_OKClick(); };
@@ -117,7 +117,7 @@ void TForm_Opties::CreateGeneralPage() {
                        .y = 28,
                        .width = 32,
                        .height = 32,
-                       .picture = LanguagesPicture(),
+                       .picture = Drawn(LanguagesPicture),
                        .transparent = true});
 
     GroupBox_Klembord.Create({.parent = page,
@@ -141,7 +141,7 @@ void TForm_Opties::CreateGeneralPage() {
                            .y = 16,
                            .width = 32,
                            .height = 32,
-                           .picture = ClipboardCoinPicture(),
+                           .picture = Drawn(ClipboardCoinPicture),
                            .transparent = true});
     Label_Uitleg.Create({.parent = &GroupBox_Klembord,
                          .name = "Label_Uitleg",
@@ -196,7 +196,7 @@ void TForm_Opties::CreateGeneralPage() {
                        .width = 16,
                        .height = 16,
                        .visible = false,
-                       .picture = PointerPicture(),
+                       .picture = Drawn(PointerPicture),
                        .transparent = true});
 }
 
@@ -228,7 +228,7 @@ void TForm_Opties::CreateResultsPage() {
                              .y = 14,
                              .width = 32,
                              .height = 32,
-                             .picture = ResultsPicture(),
+                             .picture = Drawn(ResultsPicture),
                              .transparent = true});
 
     GroupBox_Kolommen.Create({.parent = page,
@@ -377,7 +377,7 @@ void TForm_Opties::CreateCurrencyPage(bool fixed) {
                                    .width = 110,
                                    .height = 25,
                                    .caption = t.eigenMunten,
-                                   .glyph = MenuPictureOf(MenuPicture::Options),
+                                   .glyph = Drawn(MenuPictureOf, MenuPicture::Options),
                                    .flat = false});
     SpeedButtonEigenMunten.OnClick = [this] { SpeedButtonEigenMuntenClick(); };
     Button_ECB.Create({.parent = &page,
@@ -411,7 +411,7 @@ void TForm_Opties::CreateCurrencyRow(win::TabSheet& page, win::Panel& fronts, in
     CurrencyRow& row = rows_[static_cast<std::size_t>(slot - 1)];
     const std::string n = std::to_string(slot);
     const RecRec& rec = main_.Rec;
-    const Picture flag = main_.SlotPicture(slot);
+    const ScalablePicture flag = main_.Pictures.SlotGlyph(slot);
     row.defaultVan.Create({.parent = &page,
                            .name = "SpeedButton_DefaultVan" + n,
                            .x = kDefaultVanLeft,
@@ -491,7 +491,7 @@ void TForm_Opties::CreateCurrencyRow(win::TabSheet& page, win::Panel& fronts, in
                       .y = top - kRowTop + 3,
                       .width = kFrontSize,
                       .height = kFrontSize,
-                      .glyph = SymbolPositionPicture(),
+                      .glyph = Drawn(SymbolPositionPicture),
                       .groupIndex = slot,
                       .allowAllUp = true,
                       .showCaption = false});

@@ -113,7 +113,7 @@ void TFormEigenMunt::CreateGroup(int k) {
                            .y = kPanelImageTop + (kPanelImageSize - kSpeedButtonHeight) / 2,
                            .width = kSpeedButtonWidth,
                            .height = kSpeedButtonHeight,
-                           .glyph = OpenPictureGlyph()});
+                           .glyph = Drawn(OpenPictureGlyph)});
     SpeedButton[i].OnClick = [this, k] { ChoosePicture(k); };
 
     struct Row {

@@ -29,6 +29,7 @@ class Label : public Control {
   protected:
     std::optional<LRESULT> WindowMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     void PaintGraphic(HDC dc, const RECT& bounds) override;
+    void DpiChanged() override;
 
   private:
     void Paint(HDC dc, const RECT& r);

@@ -81,12 +81,14 @@ class PopupMenu {
         std::string shortcut;
     };
     Entry* Find(int id);
+    int Dpi() const;  // the owner's: the menu shows on its monitor
     void Measure(MEASUREITEMSTRUCT& item);
     void Draw(const DRAWITEMSTRUCT& item);
 
     MenuHandle menu_;
     Form* owner_ = nullptr;
     ImageList* images_ = nullptr;
+    int measuredDpi_ = 0;  // the items' sizes are for this DPI
     std::vector<std::unique_ptr<Entry>> items_;
     int nextId_ = 1;
 };

@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "util/zt_Graph.h"
+#include "util/ScalablePicture.h"
 #include "win/Control.h"
 
 namespace win {
@@ -13,7 +13,7 @@ namespace win {
 struct SpeedButtonParams {
     WIN_CONTROL_PARAMS
     std::string caption{};
-    Picture glyph{};
+    ScalablePicture glyph{};
     bool flat = true;
     int groupIndex = 0;
     bool down = false;
@@ -26,9 +26,10 @@ class SpeedButton : public Control {
     bool Create(const SpeedButtonParams& params);
 
     // The glyph is drawn transparent in the colour of its bottom-left pixel, greyed when
-    // the button is disabled; an empty glyph shows nothing.
-    const Picture& Glyph() const { return glyph_; }
-    void SetGlyph(const Picture& glyph);
+    // the button is disabled, at the form's DPI; an empty glyph shows nothing. Glyph gives the
+    // 96-DPI picture.
+    const Picture& Glyph() const { return glyph_.Design(); }
+    void SetGlyph(const ScalablePicture& glyph);
 
     // Buttons on the same parent with the same non-zero GroupIndex are exclusive: setting one
     // down releases the others. Setting Down runs no OnClick.
@@ -61,7 +62,7 @@ class SpeedButton : public Control {
   private:
     void SetHot(bool hot);
     bool Inside(Point p) const;
-    Picture glyph_;
+    ScalablePicture glyph_;
     int groupIndex_ = 0;
     bool down_ = false;
     bool allowAllUp_ = false;

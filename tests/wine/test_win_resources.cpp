@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <tuple>
 #include <vector>
 
 #include "win/Application.h"
@@ -82,10 +83,19 @@ TEST(WinGdi, SystemColoursFollowTheScheme) {
     EXPECT_EQ(win::ToColorRef(win::clBtnFace), GetSysColor(COLOR_BTNFACE));
     EXPECT_EQ(win::ToColorRef(win::clInfoBk), GetSysColor(COLOR_INFOBK));
     EXPECT_EQ(win::ToColorRef(MakeColour(0, 0, 128)), RGB(0, 0, 128));
-    EXPECT_EQ(win::SharedFont({.face = "Arial", .height = -29, .bold = true}),
-              win::SharedFont({.face = "Arial", .height = -29, .bold = true}));
-    EXPECT_NE(win::SharedFont({.face = "Arial", .height = -29}),
-              win::SharedFont({.face = "Arial", .height = -24}));
+    const win::FontSpec title{.face = "Arial", .height = -29, .bold = true};
+    EXPECT_EQ(win::SharedFont(title, 96), win::SharedFont(title, 96));
+    EXPECT_NE(win::SharedFont({.face = "Arial", .height = -29}, 96),
+              win::SharedFont({.face = "Arial", .height = -24}, 96));
+    // Heights and points are made for the DPI asked.
+    for (const auto& [spec, dpi, height] : {std::tuple{title, 144, -44},
+                                            {title, 192, -58},
+                                            {win::FontSpec{.points = 8}, 96, -11},
+                                            {win::FontSpec{.points = 8}, 144, -16}}) {
+        LOGFONTW font{};
+        ASSERT_TRUE(GetObjectW(win::SharedFont(spec, dpi), sizeof font, &font));
+        EXPECT_EQ(font.lfHeight, height) << dpi;
+    }
 }
 
 TEST(WinImageList, MaskedPixelsTakeTheBackgroundWhenReadBack) {
