@@ -18,22 +18,22 @@ constexpr int kPagesHeight = kClientHeight - kOkHeight - 18;
 constexpr int kRowTop = 28;
 constexpr int kRowPitch = 28;
 constexpr int kDefaultButton = 26;
-constexpr int kDefaultVanLeft = 6;
-constexpr int kDefaultNaarLeft = 34;
-constexpr int kEuroLeft = 64;
-constexpr int kEuroWidth = 46;
-constexpr int kRateLeft = 111;
+constexpr int kDefaultVanLeft = 4;
+constexpr int kDefaultNaarLeft = 32;
+constexpr int kEuroLeft = 60;
+constexpr int kEuroWidth = 52;  // "1 euro =" whole, also at 150 %
+constexpr int kRateLeft = 113;
 constexpr int kRateWidth = 70;
 constexpr int kBoxHeight = 21;
-constexpr int kNameLeft = 185;
+constexpr int kNameLeft = 187;
 constexpr int kNameWidth = 115;
-constexpr int kSpinLeft = 302;
+constexpr int kSpinLeft = 304;
 constexpr int kSpinWidth = 36;
-constexpr int kSelectedLeft = 344;
-constexpr int kFrontLeft = 362;
+constexpr int kSelectedLeft = 346;
+constexpr int kFrontLeft = 364;
 constexpr int kFrontSize = 20;
-constexpr int kLineWidth = 380;
-constexpr int kEcbButtonWidth = 130;
+constexpr int kLineWidth = 384;
+constexpr int kEcbButtonWidth = 140;
 
 // The general and results pages.
 constexpr int kGroupLeft = 8;

@@ -178,6 +178,13 @@ void Form::Show() {
         }
         shownBefore_ = true;
     }
+    if (wasHidden) {
+        // Moved while hidden to a monitor of another DPI: laid out for it before it shows.
+        if (const int dpi = WindowDpi(hwnd_); dpi != dpi_) {
+            ApplyDpi(dpi, nullptr);
+            if (centred_) CentreOnScreen();
+        }
+    }
     ::ShowWindow(hwnd_, ::IsIconic(hwnd_) ? SW_RESTORE : SW_SHOW);
     ::SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     if (wasHidden) FireShow();

@@ -24,6 +24,8 @@ class Label : public Control {
     TextAlign Alignment() const { return alignment_; }
     void SetAlignment(TextAlign alignment);
     bool Transparent() const { return transparent_; }
+    bool WordWrap() const { return wordWrap_; }
+    bool AutoSize() const { return autoSize_; }
     void SetTransparent(bool transparent);
 
   protected:

@@ -41,6 +41,7 @@ class SpeedButton : public Control {
     bool AllowAllUp() const { return allowAllUp_; }
     void SetAllowAllUp(bool allow) { allowAllUp_ = allow; }
     bool Flat() const { return flat_; }
+    bool ShowsCaption() const { return showCaption_; }
 
     // A click: a grouped button goes down first (or toggles), then OnClick runs.
     void Click();
