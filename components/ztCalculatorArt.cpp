@@ -3,6 +3,8 @@
 #include <array>
 #include <string_view>
 
+#include "util/PictureOps.h"
+
 namespace {
 
 // One character a pixel: '.' the key colour, letters the colours of Ink.
@@ -267,7 +269,7 @@ const Art& ArtOf(CalcPicture which) {
 
 }  // namespace
 
-Picture CalcPictureOf(CalcPicture which) {
+Picture CalcPictureOf(CalcPicture which, double scale) {
     const Art& art = ArtOf(which);
     Picture picture(kCalcPictureSize, kCalcPictureSize, kCalcPictureKey);
     for (int y = 0; y < kCalcPictureSize; ++y) {
@@ -275,5 +277,5 @@ Picture CalcPictureOf(CalcPicture which) {
             picture.Set(x, y, Ink(art[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)]));
         }
     }
-    return picture;
+    return ScalePixelArt(picture, scale);
 }

@@ -9,5 +9,5 @@ inline constexpr Colour kCalcPictureKey = MakeColour(255, 0, 255);
 
 enum class CalcPicture { Ok, Cancel, Back, Sqrt, Mul, Sub, Rev, PlusMinus, Add, Copy, Paste };
 
-// 16 x 16 on kCalcPictureKey.
-Picture CalcPictureOf(CalcPicture which);
+// 16 x 16 on kCalcPictureKey, pixel art kept sharp at a scale.
+Picture CalcPictureOf(CalcPicture which, double scale = 1.0);

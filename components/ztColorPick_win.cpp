@@ -181,21 +181,22 @@ std::optional<LRESULT> TztColorForm::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
                                .hot = hot_,
                                .language = Language});
     };
-    if (auto painted =
-            win::PaintMessage(Handle(), msg, wp, win::SharedFont(ContainerFont()), paint)) {
+    // The grid's geometry is in 96-DPI figures: drawn scaled, the mouse taken back to them.
+    if (auto painted = win::PaintMessage(Handle(), msg, wp, win::SharedFont(ContainerFont(), Dpi()),
+                                         paint, Dpi())) {
         return painted;
     }
     switch (msg) {
         case WM_MOUSEMOVE: {
             const win::Point p = win::MousePoint(lp);
-            MouseMove(p.x, p.y);
+            MouseMove(ScaleFromDpi(p.x, Dpi()), ScaleFromDpi(p.y, Dpi()));
             return 0;
         }
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN: {
             const win::Point p = win::MousePoint(lp);
-            MouseDown(p.x, p.y);
+            MouseDown(ScaleFromDpi(p.x, Dpi()), ScaleFromDpi(p.y, Dpi()));
             return 0;
         }
         case WM_GETDLGCODE:
@@ -261,7 +262,7 @@ void TztColorPicker::Changed() {
 
 void TztColorPicker::OpenDropDown() {
     if (!Exists()) return;
-    POINT corner{0, Height()};
+    POINT corner{0, PixelBounds().bottom - PixelBounds().top};
     ::ClientToScreen(Handle(), &corner);
     dropDown_.reset();
     auto dropDown = std::make_unique<TztColorForm>();
@@ -310,7 +311,7 @@ std::optional<LRESULT> TztColorPicker::WindowMessage(UINT msg, WPARAM wp, LPARAM
                              .focused = Focused(),
                              .pressed = state_.PressedLook()});
     };
-    if (auto painted = win::PaintMessage(Handle(), msg, wp, win::SharedFont(Font()), paint)) {
+    if (auto painted = win::PaintMessage(Handle(), msg, wp, DrawFont(), paint)) {
         return painted;
     }
     switch (msg) {

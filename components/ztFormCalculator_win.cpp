@@ -115,8 +115,9 @@ bool TztFormCalculator::CreateCalculator(win::Form* owner) {
 
 void TztFormCalculator::CreateControls() {
     MenuImages.Create(kCalcPictureSize, kCalcPictureSize);
-    const int copyImage = MenuImages.Add(CalcPictureOf(CalcPicture::Copy), kCalcPictureKey);
-    const int pasteImage = MenuImages.Add(CalcPictureOf(CalcPicture::Paste), kCalcPictureKey);
+    const int copyImage = MenuImages.Add(Drawn(CalcPictureOf, CalcPicture::Copy), kCalcPictureKey);
+    const int pasteImage =
+        MenuImages.Add(Drawn(CalcPictureOf, CalcPicture::Paste), kCalcPictureKey);
     PopupMenu.Create(this, &MenuImages);
     CopyItem = PopupMenu.Add({.name = "CopyItem",
                               .caption = "&Copy",
@@ -193,7 +194,7 @@ void TztFormCalculator::CreateButtons() {
     // OK and Cancel are the window's tab stops (Space presses them); every other button has
     // its key.
     auto place = [this](win::SpeedButton& button, const std::string& name, int tag, int column,
-                        int row, const char* caption, const Picture& glyph, Colour colour) {
+                        int row, const char* caption, const ScalablePicture& glyph, Colour colour) {
         const bool tabStop = &button == &OkButton || &button == &CancelButton;
         button.Create({.parent = &MainPanel,
                        .name = name,
@@ -212,14 +213,14 @@ void TztFormCalculator::CreateButtons() {
     for (const ButtonDef& def : kButtons) {
         win::SpeedButton& button = this->*def.button;
         place(button, def.name, def.tag, def.column, def.row, def.caption,
-              def.picture ? CalcPictureOf(*def.picture) : Picture(), def.colour);
+              def.picture ? Drawn(CalcPictureOf, *def.picture) : ScalablePicture(), def.colour);
         button.OnClick = [this, click = def.click] { (this->*click)(); };
     }
     for (int digit = 0; digit <= 9; ++digit) {
         win::SpeedButton& button = Button[static_cast<std::size_t>(digit)];
         const std::string text = std::to_string(digit);
         place(button, "Button" + text, digit, kDigitPlace[digit][0], kDigitPlace[digit][1],
-              text.c_str(), Picture(), kBlack);
+              text.c_str(), ScalablePicture(), kBlack);
         button.OnClick = [this, &button] { NumButtonClick(button); };
     }
 }

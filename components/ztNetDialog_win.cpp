@@ -32,8 +32,7 @@ bool TztNetDialog::CreateWindowHidden(win::Form* owner) {
                  .name = "TztNetDialog"})) {
         return false;
     }
-    ::SetWindowPos(Handle(), nullptr, 0, 0, kWindowWidth, kWindowHeight,
-                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowSize(kWindowWidth, kWindowHeight);
     CentreOnScreen();
     OnShow = [this] { FormShow(); };
     OnClose = [this](win::CloseAction&) { StopLoading(); };
@@ -88,7 +87,7 @@ std::optional<LRESULT> TztNetDialog::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_DESTROY) StopLoading();
     if (msg == WM_GETMINMAXINFO) {
         auto* info = reinterpret_cast<MINMAXINFO*>(lp);
-        info->ptMinTrackSize = {kWindowWidth, kWindowHeight};
+        info->ptMinTrackSize = {Scaled(kWindowWidth), Scaled(kWindowHeight)};
         return 0;
     }
     return std::nullopt;

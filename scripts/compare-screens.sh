@@ -20,19 +20,6 @@ if [ ! -x "$clock" ] || [ tests/e2e/window_clock.c -nt "$clock" ]; then
   cc -O2 -o "$clock" tests/e2e/window_clock.c -lX11
 fi
 
-# shot WINDOW FILE: the window's picture once two in a row agree (what was asked is painted).
-shot() {
-  local previous="$E2E_DIR/previous.png"
-  rm -f "$previous"
-  for _ in $(seq 40); do
-    sleep 0.3
-    e2e_crop "$1" "$2"
-    cmp -s "$2" "$previous" && return 0
-    cp "$2" "$previous"
-  done
-  echo "no steady picture of $2"
-}
-
 # capture EXE FOLDER
 capture() {
   local folder=$2
@@ -57,10 +44,10 @@ EOF
   wait_until 15 no_window_named 'Valomat 2.81'
   e2e_client "$VALOMAT_WIN" 326 427
   xdotool mousemove 0 0
-  shot "$VALOMAT_WIN" "$folder/main-list.png"
+  e2e_shot "$VALOMAT_WIN" "$folder/main-list.png"
   e2e_click 126 17  # the list button: compact view
   xdotool mousemove 0 0
-  shot "$VALOMAT_WIN" "$folder/main-compact.png"
+  e2e_shot "$VALOMAT_WIN" "$folder/main-compact.png"
   e2e_click 126 17
   xdotool mousemove 0 0
 
@@ -68,7 +55,7 @@ EOF
   local calculator
   calculator=$(e2e_wait_window Rekenmachine)
   xdotool mousemove 0 0
-  shot "$calculator" "$folder/calculator.png"
+  e2e_shot "$calculator" "$folder/calculator.png"
   xdotool key alt+F4
   wait_until 10 no_window_named Rekenmachine
 
@@ -78,17 +65,17 @@ EOF
   xdotool mousemove 0 0
   for page in general results fixed variable; do
     [ "$page" = general ] || xdotool key ctrl+Tab
-    shot "$dialog" "$folder/options-$page.png"
+    e2e_shot "$dialog" "$folder/options-$page.png"
   done
   # The variable page's button for the own currencies, below the last row.
   e2e_client "$dialog" 402 472
   e2e_click 69 334
   local own
-  own=$(e2e_wait_window 'Defini..?er de munten')
+  own=$(e2e_wait_window 'Definiëer de munten')
   xdotool mousemove 0 0
-  shot "$own" "$folder/own-currencies.png"
+  e2e_shot "$own" "$folder/own-currencies.png"
   xdotool key alt+F4
-  wait_until 10 no_window_named 'Defini..?er de munten'
+  wait_until 10 no_window_named 'Definiëer de munten'
   click_in "$dialog" 30 8  # its caption: the keys go to the dialog again
   xdotool key Escape
   wait_until 10 no_window_named Voorkeuren

@@ -35,5 +35,5 @@ std::string NewsUrl(int language);
 // a key colour in its bottom-left pixel).
 inline constexpr int kAboutPictureWidth = 118;
 inline constexpr int kAboutPictureHeight = 308;
-Picture AboutPicture();
-Picture TickGlyph();
+Picture AboutPicture(double scale = 1.0);
+Picture TickGlyph(double scale = 1.0);

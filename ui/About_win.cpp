@@ -84,7 +84,7 @@ void TAboutBox::CreateControls() {
                    .y = kPictureTop,
                    .width = kAboutPictureWidth,
                    .height = kAboutPictureHeight,
-                   .picture = AboutPicture()});
+                   .picture = Drawn(AboutPicture)});
     Panel1.Create({.parent = this,
                    .name = "Panel1",
                    .x = kContentLeft,
@@ -94,11 +94,13 @@ void TAboutBox::CreateControls() {
                    .bevelOuter = win::BevelKind::Raised,
                    .bevelWidth = kPanelBevel});
     // Label_Title over LabelTitle2: the teal name with its white shadow, and the inner bevel.
-    Panel1.OnPaint = [](HDC dc, const RECT& client) {
+    Panel1.OnPaint = [this](HDC dc, const RECT& client) {
+        const int line = LineWidthAt(Dpi());
+        const int inset = kPanelBevel * line + Scaled(kPanelBorder);
         RECT inner = client;
-        ::InflateRect(&inner, -(kPanelBevel + kPanelBorder), -(kPanelBevel + kPanelBorder));
-        win::DrawBevel(dc, inner, win::BevelKind::Lowered, 1);
-        DrawProductTitle(dc, kTitleLeft, kTitleTop, kTitleShadow, kTitleShadow);
+        ::InflateRect(&inner, -inset, -inset);
+        win::DrawBevel(dc, inner, win::BevelKind::Lowered, line);
+        DrawProductTitle(dc, kTitleLeft, kTitleTop, kTitleShadow, kTitleShadow, Dpi());
     };
     Label_Versie.Create({.parent = this,
                          .name = "Label_Versie",
@@ -169,7 +171,7 @@ void TAboutBox::CreateControls() {
                       .width = kButtonWidth,
                       .height = kButtonHeight,
                       .caption = "&OK",
-                      .glyph = TickGlyph(),
+                      .glyph = Drawn(TickGlyph),
                       .isDefault = true,
                       .isCancel = true,
                       .modalResult = win::mrOk});

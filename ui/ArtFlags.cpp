@@ -1,4 +1,5 @@
 // The twenty small flags of the currency slots.
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 #include <numbers>
@@ -284,23 +285,46 @@ void DrawFlag(Picture& target, Box area, int slot) {
     }
 }
 
-Box DrawFramedFlag(Picture& target, int left, int top, int slot) {
-    int width = slot == kSquareSlot ? kSquareFlag : kFlagWidth;
-    int height = slot == kSquareSlot ? kSquareFlag : kFlagHeight;
-    Box outer{left, top, left + width + 2, top + height + 2};
-    Painter(target).Frame(outer, kOutline);
-    DrawFlag(target, {left + 1, top + 1, left + 1 + width, top + 1 + height}, slot);
+namespace {
+
+// The outline in whole pixels, then the flag inside it at the picture's own pixels, with the
+// detail that size allows.
+void DrawFramedFlagAt(Picture& target, Box pixels, int slot, double scale) {
+    Painter p(target);
+    const int line = std::max(1, static_cast<int>(scale + 1e-9));
+    p.Rect(pixels, kOutline);
+    DrawFlag(target,
+             {pixels.left + line, pixels.top + line, pixels.right - line, pixels.bottom - line},
+             slot);
+}
+
+Box FramedSize(int slot) {
+    const bool square = slot == kSquareSlot;
+    return {0, 0, (square ? kSquareFlag : kFlagWidth) + 2,
+            (square ? kSquareFlag : kFlagHeight) + 2};
+}
+
+}  // namespace
+
+Box DrawFramedFlag(Picture& target, int left, int top, int slot, double scale) {
+    const Box size = FramedSize(slot);
+    const Box outer{left, top, left + size.right, top + size.bottom};
+    DrawFramedFlagAt(target, Painter(target, scale).Scaled(outer), slot, scale);
     return outer;
 }
 
 }  // namespace art
 
-Picture SmallFlag(int slot) {
+Picture SmallFlag(int slot, double scale) {
     if (slot < 1 || slot > 20) return {};
-    Picture flag(kFlagSize, kFlagSize, kFlagBackground);
-    bool square = slot == art::kSquareSlot;
-    int width = (square ? art::kSquareFlag : art::kFlagWidth) + 2;
-    int height = (square ? art::kSquareFlag : art::kFlagHeight) + 2;
-    art::DrawFramedFlag(flag, (kFlagSize - width) / 2, (kFlagSize - height) / 2, slot);
+    const int size = ScaledSize(kFlagSize, scale);
+    Picture flag(size, size, kFlagBackground);
+    // Centred in whole pixels at every size.
+    const art::Box design = art::FramedSize(slot);
+    const int width = ScaledSize(design.right, scale);
+    const int height = ScaledSize(design.bottom, scale);
+    const int left = (size - width) / 2;
+    const int top = (size - height) / 2;
+    art::DrawFramedFlagAt(flag, {left, top, left + width, top + height}, slot, scale);
     return flag;
 }

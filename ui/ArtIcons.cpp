@@ -24,12 +24,13 @@ constexpr Colour kGold = MakeColour(246, 194, 44);
 constexpr Colour kDarkGold = MakeColour(150, 98, 0);
 constexpr Colour kEuroInk = MakeColour(124, 76, 0);
 
-Picture Blank(int size) {
-    return Picture(size, size, kPictureKey);
+Picture Blank(int size, double scale = 1.0) {
+    const int side = ScaledSize(size, scale);
+    return Picture(side, side, kPictureKey);
 }
 
-Painter KeyedPainter(Picture& picture) {
-    Painter p(picture);
+Painter KeyedPainter(Picture& picture, double scale = 1.0) {
+    Painter p(picture, scale);
     p.SetKey(kPictureKey);
     return p;
 }
@@ -275,9 +276,9 @@ void DrawCoin(Painter& p, Point centre, double radius, bool withSign) {
 
 using art::Box;
 
-Picture ToolbarPicture(ToolPicture which) {
-    Picture picture = art::Blank(kToolPictureSize);
-    art::Painter p = art::KeyedPainter(picture);
+Picture ToolbarPicture(ToolPicture which, double scale) {
+    Picture picture = art::Blank(kToolPictureSize, scale);
+    art::Painter p = art::KeyedPainter(picture, scale);
     switch (which) {
         case ToolPicture::Copy:
             art::Sheet(p, {2, 1, 15, 17}, 4, true);
@@ -297,7 +298,7 @@ Picture ToolbarPicture(ToolPicture which) {
             const int flags[] = {6, 5, 3, 7};
             for (int row = 0; row < 4; ++row) {
                 int y = 6 + row * 4;
-                art::DrawFlag(picture, {4, y, 10, y + 3}, flags[row]);
+                art::DrawFlag(picture, p.Scaled({4, y, 10, y + 3}), flags[row]);
                 p.Rect({12, y + 1, row % 2 == 0 ? 20 : 18, y + 2}, art::kText);
             }
             break;
@@ -321,9 +322,9 @@ Picture ToolbarPicture(ToolPicture which) {
     return picture;
 }
 
-Picture MenuPictureOf(MenuPicture which) {
-    Picture picture = art::Blank(kMenuPictureSize);
-    art::Painter p = art::KeyedPainter(picture);
+Picture MenuPictureOf(MenuPicture which, double scale) {
+    Picture picture = art::Blank(kMenuPictureSize, scale);
+    art::Painter p = art::KeyedPainter(picture, scale);
     switch (which) {
         case MenuPicture::Copy:
             art::Sheet(p, {1, 0, 10, 11}, 3, true);

@@ -15,12 +15,12 @@ constexpr Colour kBoard = MakeColour(176, 112, 52);
 constexpr Colour kClip = MakeColour(200, 206, 218);
 constexpr Colour kArrow = MakeColour(52, 112, 214);
 
-Picture Blank(int width, int height) {
-    return Picture(width, height, kPictureKey);
+Picture Blank(int width, int height, double scale) {
+    return Picture(ScaledSize(width, scale), ScaledSize(height, scale), kPictureKey);
 }
 
-art::Painter Keyed(Picture& picture) {
-    art::Painter p(picture);
+art::Painter Keyed(Picture& picture, double scale) {
+    art::Painter p(picture, scale);
     p.SetKey(kPictureKey);
     return p;
 }
@@ -51,9 +51,9 @@ void TextLines(art::Painter& p, art::Box b, int pitch) {
 
 }  // namespace
 
-Picture SymbolPositionPicture() {
-    Picture picture = Blank(16, 16);
-    art::Painter p = Keyed(picture);
+Picture SymbolPositionPicture(double scale) {
+    Picture picture = Blank(16, 16, scale);
+    art::Painter p = Keyed(picture, scale);
     art::DrawCoin(p, {4.5, 8}, 4.5, true);
     // Three digits as short upright strokes.
     for (int x : {10, 12, 14}) p.Rect({x, 5, x + 1, 12}, kInk);
@@ -61,9 +61,9 @@ Picture SymbolPositionPicture() {
     return picture;
 }
 
-Picture OkPicture() {
-    Picture picture = Blank(16, 16);
-    art::Painter p = Keyed(picture);
+Picture OkPicture(double scale) {
+    Picture picture = Blank(16, 16, scale);
+    art::Painter p = Keyed(picture, scale);
     p.Line({2.5, 8.5}, {6, 12}, 3.2, kTickEdge);
     p.Line({6, 12}, {13.5, 3.5}, 3.2, kTickEdge);
     p.Line({2.5, 8.5}, {6, 12}, 1.8, kTick);
@@ -71,9 +71,9 @@ Picture OkPicture() {
     return picture;
 }
 
-Picture LanguagesPicture() {
-    Picture picture = Blank(32, 32);
-    art::Painter p = Keyed(picture);
+Picture LanguagesPicture(double scale) {
+    Picture picture = Blank(32, 32, scale);
+    art::Painter p = Keyed(picture, scale);
     Bubble(p, {1, 2, 21, 14}, true, kBubbleA);
     TextLines(p, {4, 5, 18, 12}, 3);
     Bubble(p, {10, 16, 31, 27}, false, kBubbleB);
@@ -81,9 +81,9 @@ Picture LanguagesPicture() {
     return picture;
 }
 
-Picture ClipboardCoinPicture() {
-    Picture picture = Blank(32, 32);
-    art::Painter p = Keyed(picture);
+Picture ClipboardCoinPicture(double scale) {
+    Picture picture = Blank(32, 32, scale);
+    art::Painter p = Keyed(picture, scale);
     p.Rect({3, 4, 23, 31}, kInk);
     p.Rect({4, 5, 22, 30}, kBoard);
     p.Rect({6, 8, 20, 28}, kPaper);
@@ -94,23 +94,23 @@ Picture ClipboardCoinPicture() {
     return picture;
 }
 
-Picture ResultsPicture() {
-    Picture picture = Blank(32, 32);
-    art::Painter p = Keyed(picture);
+Picture ResultsPicture(double scale) {
+    Picture picture = Blank(32, 32, scale);
+    art::Painter p = Keyed(picture, scale);
     p.Rect({2, 3, 28, 29}, kInk);
     p.Rect({3, 4, 27, 28}, kPaper);
     for (int row = 0; row < 5; ++row) {
         const int y = 6 + row * 4;
-        art::DrawFlag(picture, {5, y, 9, y + 3}, row % 2 == 0 ? 3 : 13);
+        art::DrawFlag(picture, p.Scaled({5, y, 9, y + 3}), row % 2 == 0 ? 3 : 13);
         p.Rect({11, y + 1, 25 - (row % 3) * 3, y + 2}, kLine);
     }
     art::DrawCoin(p, {25, 25}, 6, true);
     return picture;
 }
 
-Picture PointerPicture() {
-    Picture picture = Blank(16, 16);
-    art::Painter p = Keyed(picture);
+Picture PointerPicture(double scale) {
+    Picture picture = Blank(16, 16, scale);
+    art::Painter p = Keyed(picture, scale);
     const art::Point arrow[] = {{2, 6}, {9, 6}, {9, 2}, {15, 8}, {9, 14}, {9, 10}, {2, 10}};
     p.Polygon(arrow, kInk);
     const art::Point inner[] = {{3, 7}, {10, 7}, {10, 4.5}, {13.5, 8}, {10, 11.5}, {10, 9}, {3, 9}};

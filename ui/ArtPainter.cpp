@@ -26,7 +26,14 @@ Colour Mix(Colour a, Colour b, double t) {
     return result;
 }
 
-Painter::Painter(Picture& target) : target_(target), clip_{0, 0, target.width, target.height} {}
+Painter::Painter(Picture& target, double scale)
+    : target_(target), scale_(scale), clip_{0, 0, target.width, target.height} {}
+
+Box Painter::Scaled(Box box) const {
+    if (scale_ == 1.0) return box;
+    return {ScaledSize(box.left, scale_), ScaledSize(box.top, scale_),
+            ScaledSize(box.right, scale_), ScaledSize(box.bottom, scale_)};
+}
 
 void Painter::SetKey(Colour key) {
     hasKey_ = true;
@@ -34,19 +41,26 @@ void Painter::SetKey(Colour key) {
 }
 
 void Painter::SetClip(Box clip) {
+    clip = Scaled(clip);
     clip_.left = std::clamp(clip.left, 0, target_.width);
     clip_.top = std::clamp(clip.top, 0, target_.height);
     clip_.right = std::clamp(clip.right, clip_.left, target_.width);
     clip_.bottom = std::clamp(clip.bottom, clip_.top, target_.height);
 }
 
-void Painter::Put(int x, int y, Colour c) {
-    if (x >= clip_.left && x < clip_.right && y >= clip_.top && y < clip_.bottom) {
-        target_.Set(x, y, c);
+void Painter::FillPixels(Box box, Colour c) {
+    for (int y = std::max(box.top, clip_.top); y < std::min(box.bottom, clip_.bottom); ++y) {
+        for (int x = std::max(box.left, clip_.left); x < std::min(box.right, clip_.right); ++x) {
+            target_.Set(x, y, c);
+        }
     }
 }
 
-void Painter::Blend(int x, int y, Colour c, double coverage) {
+void Painter::Put(int x, int y, Colour c) {
+    FillPixels(Scaled({x, y, x + 1, y + 1}), c);
+}
+
+void Painter::BlendPixel(int x, int y, Colour c, double coverage) {
     if (coverage <= 0 || x < clip_.left || x >= clip_.right || y < clip_.top || y >= clip_.bottom) {
         return;
     }
@@ -58,35 +72,54 @@ void Painter::Blend(int x, int y, Colour c, double coverage) {
     target_.Set(x, y, Mix(below, c, coverage));
 }
 
-void Painter::Rect(Box box, Colour c) {
-    for (int y = std::max(box.top, clip_.top); y < std::min(box.bottom, clip_.bottom); ++y) {
-        for (int x = std::max(box.left, clip_.left); x < std::min(box.right, clip_.right); ++x) {
-            target_.Set(x, y, c);
-        }
+void Painter::Blend(int x, int y, Colour c, double coverage) {
+    const Box pixels = Scaled({x, y, x + 1, y + 1});
+    for (int py = pixels.top; py < pixels.bottom; ++py) {
+        for (int px = pixels.left; px < pixels.right; ++px) BlendPixel(px, py, c, coverage);
     }
+}
+
+void Painter::Rect(Box box, Colour c) {
+    FillPixels(Scaled(box), c);
 }
 
 void Painter::Frame(Box box, Colour c) {
     if (box.Width() <= 0 || box.Height() <= 0) return;
-    Rect({box.left, box.top, box.right, box.top + 1}, c);
-    Rect({box.left, box.bottom - 1, box.right, box.bottom}, c);
-    Rect({box.left, box.top, box.left + 1, box.bottom}, c);
-    Rect({box.right - 1, box.top, box.right, box.bottom}, c);
+    // Lines of whole pixels, the same on every side: one up to twice the size, then more.
+    const Box b = Scaled(box);
+    const int line = std::max(1, static_cast<int>(scale_ + 1e-9));
+    FillPixels({b.left, b.top, b.right, b.top + line}, c);
+    FillPixels({b.left, b.bottom - line, b.right, b.bottom}, c);
+    FillPixels({b.left, b.top, b.left + line, b.bottom}, c);
+    FillPixels({b.right - line, b.top, b.right, b.bottom}, c);
 }
 
 void Painter::VerticalGradient(Box box, Colour top, Colour bottom) {
-    int rows = box.Height();
-    for (int y = box.top; y < box.bottom; ++y) {
-        double t = rows > 1 ? static_cast<double>(y - box.top) / (rows - 1) : 0.0;
-        Rect({box.left, y, box.right, y + 1}, Mix(top, bottom, t));
+    const Box b = Scaled(box);
+    int rows = b.Height();
+    for (int y = b.top; y < b.bottom; ++y) {
+        double t = rows > 1 ? static_cast<double>(y - b.top) / (rows - 1) : 0.0;
+        FillPixels({b.left, y, b.right, y + 1}, Mix(top, bottom, t));
+    }
+}
+
+void Painter::Glow(Point centre, double radius, Colour c, double strength) {
+    const Box pixels =
+        Covering(centre.x - radius, centre.y - radius, centre.x + radius, centre.y + radius);
+    for (int y = pixels.top; y < pixels.bottom; ++y) {
+        for (int x = pixels.left; x < pixels.right; ++x) {
+            const double d =
+                std::hypot((x + 0.5) / scale_ - centre.x, (y + 0.5) / scale_ - centre.y) / radius;
+            if (d < 1) BlendPixel(x, y, c, strength * (1 - d * d));
+        }
     }
 }
 
 Box Painter::Covering(double left, double top, double right, double bottom) const {
-    return {std::max(clip_.left, static_cast<int>(std::floor(left))),
-            std::max(clip_.top, static_cast<int>(std::floor(top))),
-            std::min(clip_.right, static_cast<int>(std::ceil(right))),
-            std::min(clip_.bottom, static_cast<int>(std::ceil(bottom)))};
+    return {std::max(clip_.left, static_cast<int>(std::floor(left * scale_))),
+            std::max(clip_.top, static_cast<int>(std::floor(top * scale_))),
+            std::min(clip_.right, static_cast<int>(std::ceil(right * scale_))),
+            std::min(clip_.bottom, static_cast<int>(std::ceil(bottom * scale_)))};
 }
 
 void Painter::Ellipse(double cx, double cy, double rx, double ry, Colour c) {
@@ -111,8 +144,14 @@ void Painter::Ring(double cx, double cy, double outer, double inner, Colour c) {
         c);
 }
 
-void Painter::Polygon(std::span<const Point> points, Colour c) {
-    if (points.size() < 3) return;
+void Painter::Polygon(std::span<const Point> design, Colour c) {
+    if (design.size() < 3) return;
+    // In the picture's pixels from here on.
+    std::vector<Point> scaled;
+    if (scale_ != 1.0) {
+        for (const Point& p : design) scaled.push_back({p.x * scale_, p.y * scale_});
+    }
+    const std::span<const Point> points = scale_ != 1.0 ? std::span<const Point>(scaled) : design;
     double left = points[0].x, right = points[0].x, top = points[0].y, bottom = points[0].y;
     for (const Point& p : points) {
         left = std::min(left, p.x);
@@ -123,7 +162,7 @@ void Painter::Polygon(std::span<const Point> points, Colour c) {
     // The even-odd test of a sample point counts the edges crossing its row left of it. Where
     // each edge crosses depends on the row only: it is worked out once per row of samples, by
     // the same expression, and the samples of the row are counted against it.
-    const Box pixels = Covering(left, top, right, bottom);
+    const Box pixels = Covering(left / scale_, top / scale_, right / scale_, bottom / scale_);
     const int width = std::max(0, pixels.right - pixels.left);
     std::vector<int> hits(static_cast<std::size_t>(width));
     std::vector<double> crossings;
@@ -151,9 +190,9 @@ void Painter::Polygon(std::span<const Point> points, Colour c) {
             }
         }
         for (int x = pixels.left; x < pixels.right; ++x) {
-            Blend(x, y, c,
-                  static_cast<double>(hits[static_cast<std::size_t>(x - pixels.left)]) /
-                      (kSamples * kSamples));
+            BlendPixel(x, y, c,
+                       static_cast<double>(hits[static_cast<std::size_t>(x - pixels.left)]) /
+                           (kSamples * kSamples));
         }
     }
 }

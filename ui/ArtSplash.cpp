@@ -4,22 +4,16 @@
 
 #include "ui/Artwork.h"
 
-Picture SplashPicture() {
-    Picture picture(kSplashPictureWidth, kSplashPictureHeight);
-    art::Painter p(picture);
+Picture SplashPicture(double scale) {
+    Picture picture(ScaledSize(kSplashPictureWidth, scale),
+                    ScaledSize(kSplashPictureHeight, scale));
+    art::Painter p(picture, scale);
     p.VerticalGradient({0, 0, kSplashPictureWidth, kSplashPictureHeight}, MakeColour(8, 36, 112),
                        MakeColour(0, 128, 128));
 
     const art::Point centre{kSplashPictureWidth / 2.0, 50};
     // A soft glow behind the coin and the stars.
-    for (int y = 0; y < kSplashPictureHeight; ++y) {
-        for (int x = 0; x < kSplashPictureWidth; ++x) {
-            // Beyond 48 in either direction the distance is beyond 48 too.
-            if (std::abs(x + 0.5 - centre.x) >= 48 || std::abs(y + 0.5 - centre.y) >= 48) continue;
-            double d = std::hypot(x + 0.5 - centre.x, y + 0.5 - centre.y) / 48;
-            if (d < 1) p.Blend(x, y, MakeColour(96, 150, 220), 0.55 * (1 - d * d));
-        }
-    }
+    p.Glow(centre, 48, MakeColour(96, 150, 220), 0.55);
     for (int i = 0; i < 12; ++i) {
         double angle = i * std::numbers::pi / 6;
         art::Point at{centre.x + 38 * std::sin(angle), centre.y - 38 * std::cos(angle)};
@@ -30,7 +24,8 @@ Picture SplashPicture() {
     const int slots[3][5] = {{2, 3, 4, 5, 6}, {7, 8, 9, 10, 11}, {12, 16, 13, 19, 20}};
     for (int row = 0; row < 3; ++row) {
         for (int column = 0; column < 5; ++column) {
-            art::DrawFramedFlag(picture, 6 + column * 22, 101 + row * 18, slots[row][column]);
+            art::DrawFramedFlag(picture, 6 + column * 22, 101 + row * 18, slots[row][column],
+                                scale);
         }
     }
     return picture;

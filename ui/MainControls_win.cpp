@@ -69,7 +69,7 @@ void TForm_Main::CreateControls() {
 void TForm_Main::CreateMenus() {
     for (MenuPicture p : {MenuPicture::Copy, MenuPicture::Paste, MenuPicture::PrintList,
                           MenuPicture::Options, MenuPicture::Convert}) {
-        ImageList_Menus.Add(MenuPictureOf(p), kPictureKey);
+        ImageList_Menus.Add(Drawn(MenuPictureOf, p), kPictureKey);
     }
     PopupMenu1.Create(this, &ImageList_Menus);
     Menu_Copy = PopupMenu1.Add(
@@ -104,9 +104,11 @@ void TForm_Main::CreateToolBar() {
         ToolPicture::List,    ToolPicture::StayOnTop, ToolPicture::PrintList,
         ToolPicture::Options, ToolPicture::Info,      ToolPicture::Exit};
     for (ToolPicture p : pictures) {
-        const Picture picture = ToolbarPicture(p);
-        ImageList_Buttons.Add(picture, kPictureKey);
-        ImageList_Disabled.Add(GreyedPicture(picture, kPictureKey), kPictureKey);
+        ImageList_Buttons.Add(Drawn(ToolbarPicture, p), kPictureKey);
+        ImageList_Disabled.Add(PictureDrawer([p](double scale) {
+                                   return GreyedPicture(ToolbarPicture(p, scale), kPictureKey);
+                               }),
+                               kPictureKey);
     }
     CoolBar1.Create({.parent = this,
                      .name = "CoolBar1",
@@ -234,7 +236,7 @@ void TForm_Main::CreateConvertPanel() {
                                   .y = kVanTop - 1,
                                   .width = kCalculatorSize,
                                   .height = kCalculatorSize,
-                                  .glyph = MenuPictureOf(MenuPicture::Calculator),
+                                  .glyph = Drawn(MenuPictureOf, MenuPicture::Calculator),
                                   .showCaption = false,
                                   .tabStop = true});
     SpeedButtonCalculator.OnClick = [this] { SpeedButtonCalculatorClick(); };

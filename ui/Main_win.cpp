@@ -221,7 +221,7 @@ Picture TForm_Main::SlotPicture(int slot) const {
 
 void TForm_Main::OwnPictureChanged(int slot) {
     // A newly chosen picture shows at once wherever the slot is on view.
-    const Picture picture = SlotPicture(slot);
+    const ScalablePicture picture = Pictures.SlotGlyph(slot);
     if (Rec.VanMunt == slot) Image_Van.SetPicture(picture);
     if (Rec.NaarMunt == slot) Image_Naar.SetPicture(picture);
     for (std::size_t i = 0; i < static_cast<std::size_t>(kSlotCount); ++i) {
@@ -235,7 +235,7 @@ void TForm_Main::ShowSlot(win::Label& label, win::Image& image, int slot, bool c
     label.SetText(SlotCaption(Rec, slot, Rec.Taal));
     label.SetTextColour(SlotColour(Rec, slot));
     if (clearFirst) image.Clear();
-    image.SetPicture(SlotPicture(slot));
+    image.SetPicture(Pictures.SlotGlyph(slot));
 }
 
 // After a dialog: the current currencies and the result as the settings now have them. Closing
@@ -344,12 +344,12 @@ void TForm_Main::ApplyLayout() {
             setText(label, SlotCaption(Rec, row.slot, Rec.Taal));
             if (listView_) setTop(label, row.labelTop);
             setVisible(label, true);
-            const Picture glyph = SlotPicture(row.slot);
+            const ScalablePicture glyph = Pictures.SlotGlyph(row.slot);
             for (win::SpeedButton* b : buttons) {
                 if (b->Height() != kRowPitch) b->SetHeight(kRowPitch);
                 b->Tag = row.slot;
                 if (listView_) setTop(*b, row.buttonTop);
-                if (!(b->Glyph() == glyph)) b->SetGlyph(glyph);
+                if (!(b->Glyph() == glyph.Design())) b->SetGlyph(glyph);
                 setText(*b, Rec.Munteenheid[row.slot]);  // what a screen reader announces
                 setVisible(*b, true);
             }

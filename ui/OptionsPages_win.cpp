@@ -19,22 +19,22 @@ constexpr int kPagesHeight = kClientHeight - kOkHeight - 18;
 constexpr int kRowTop = 28;
 constexpr int kRowPitch = 28;
 constexpr int kDefaultButton = 26;
-constexpr int kDefaultVanLeft = 6;
-constexpr int kDefaultNaarLeft = 34;
-constexpr int kEuroLeft = 64;
-constexpr int kEuroWidth = 46;
-constexpr int kRateLeft = 111;
+constexpr int kDefaultVanLeft = 4;
+constexpr int kDefaultNaarLeft = 32;
+constexpr int kEuroLeft = 60;
+constexpr int kEuroWidth = 52;  // "1 euro =" whole, also at 150 %
+constexpr int kRateLeft = 113;
 constexpr int kRateWidth = 70;
 constexpr int kBoxHeight = 21;
-constexpr int kNameLeft = 185;
+constexpr int kNameLeft = 187;
 constexpr int kNameWidth = 115;
-constexpr int kSpinLeft = 302;
+constexpr int kSpinLeft = 304;
 constexpr int kSpinWidth = 36;
-constexpr int kSelectedLeft = 344;
-constexpr int kFrontLeft = 362;
+constexpr int kSelectedLeft = 346;
+constexpr int kFrontLeft = 364;
 constexpr int kFrontSize = 20;
-constexpr int kLineWidth = 380;
-constexpr int kEcbButtonWidth = 130;
+constexpr int kLineWidth = 384;
+constexpr int kEcbButtonWidth = 140;
 
 // The general and results pages.
 constexpr int kGroupLeft = 8;
@@ -92,7 +92,7 @@ void TForm_Opties::CreateControls() {
                       .width = kOkWidth,
                       .height = kOkHeight,
                       .caption = "&OK",
-                      .glyph = OkPicture(),
+                      .glyph = Drawn(OkPicture),
                       .isDefault = true,
                       .modalResult = win::mrOk});
     BitBtn_OK.OnClick = [this] { BitBtn_OKClick(); };
@@ -118,7 +118,7 @@ void TForm_Opties::CreateGeneralPage() {
                        .y = 28,
                        .width = 32,
                        .height = 32,
-                       .picture = LanguagesPicture(),
+                       .picture = Drawn(LanguagesPicture),
                        .transparent = true});
 
     GroupBox_Klembord.Create({.parent = page,
@@ -143,7 +143,7 @@ void TForm_Opties::CreateGeneralPage() {
                            .y = 16,
                            .width = 32,
                            .height = 32,
-                           .picture = ClipboardCoinPicture(),
+                           .picture = Drawn(ClipboardCoinPicture),
                            .transparent = true});
     Label_Uitleg.Create({.parent = &GroupBox_Klembord,
                          .name = "Label_Uitleg",
@@ -198,7 +198,7 @@ void TForm_Opties::CreateGeneralPage() {
                        .width = 16,
                        .height = 16,
                        .visible = false,
-                       .picture = PointerPicture(),
+                       .picture = Drawn(PointerPicture),
                        .transparent = true});
 }
 
@@ -230,7 +230,7 @@ void TForm_Opties::CreateResultsPage() {
                              .y = 14,
                              .width = 32,
                              .height = 32,
-                             .picture = ResultsPicture(),
+                             .picture = Drawn(ResultsPicture),
                              .transparent = true});
 
     GroupBox_Kolommen.Create({.parent = page,
@@ -391,7 +391,7 @@ void TForm_Opties::CreateCurrencyPage(bool fixed) {
                                    .width = 110,
                                    .height = 25,
                                    .caption = t.eigenMunten,
-                                   .glyph = MenuPictureOf(MenuPicture::Options),
+                                   .glyph = Drawn(MenuPictureOf, MenuPicture::Options),
                                    .flat = false,
                                    .tabStop = true});
     SpeedButtonEigenMunten.OnClick = [this] { SpeedButtonEigenMuntenClick(); };
@@ -427,7 +427,7 @@ void TForm_Opties::CreateCurrencyRow(win::TabSheet& page, win::ButtonColumn& van
     CurrencyRow& row = rows_[static_cast<std::size_t>(slot - 1)];
     const std::string n = std::to_string(slot);
     const RecRec& rec = main_.Rec;
-    const Picture flag = main_.SlotPicture(slot);
+    const ScalablePicture flag = main_.Pictures.SlotGlyph(slot);
     row.defaultVan.Create({.parent = &vans,
                            .name = "SpeedButton_DefaultVan" + n,
                            .y = top - kRowTop,
@@ -506,7 +506,7 @@ void TForm_Opties::CreateCurrencyRow(win::TabSheet& page, win::ButtonColumn& van
                       .y = top + 3,
                       .width = kFrontSize,
                       .height = kFrontSize,
-                      .glyph = SymbolPositionPicture(),
+                      .glyph = Drawn(SymbolPositionPicture),
                       .groupIndex = slot,
                       .allowAllUp = true,
                       .showCaption = false,

@@ -110,7 +110,7 @@ void TForm_Opties::FillCurrencyRows(const win::TabSheet* page) {
             spin->SetValue(rec.Decimalen[slot]);
         }
         rate->SetText(FormatGeneral(rec.Koers[slot], seps));
-        const Picture flag = main_.SlotPicture(slot);
+        const ScalablePicture flag = main_.Pictures.SlotGlyph(slot);
         for (const char* prefix : {"SpeedButton_DefaultVan", "SpeedButton_DefaultNaar"}) {
             if (auto* b = RowControl<win::SpeedButton>(prefix, slot)) b->SetGlyph(flag);
         }
@@ -332,7 +332,7 @@ void TForm_Opties::PageControl1Change() {
 void TForm_Opties::SpeedButtonEigenMuntenClick() {
     if (ShowOwnCurrencies) ShowOwnCurrencies();
     for (int slot : {21, 22}) {
-        const Picture flag = main_.SlotPicture(slot);
+        const ScalablePicture flag = main_.Pictures.SlotGlyph(slot);
         for (const char* prefix : {"SpeedButton_DefaultVan", "SpeedButton_DefaultNaar"}) {
             if (auto* b = RowControl<win::SpeedButton>(prefix, slot)) b->SetGlyph(flag);
         }

@@ -22,13 +22,14 @@ std::optional<OwnPictureChoice> ReadOwnPictureChoice(const std::string& path) {
                             FitOwnPicture(*source)};
 }
 
-Picture OpenPictureGlyph() {
+Picture OpenPictureGlyph(double scale) {
     constexpr Colour kInk = MakeColour(72, 56, 16);
     constexpr Colour kBack = MakeColour(214, 164, 40);
     constexpr Colour kFront = MakeColour(252, 214, 92);
     constexpr Colour kPaper = MakeColour(255, 255, 255);
-    Picture picture(kMenuPictureSize, kMenuPictureSize, kPictureKey);
-    art::Painter p(picture);
+    const int side = ScaledSize(kMenuPictureSize, scale);
+    Picture picture(side, side, kPictureKey);
+    art::Painter p(picture, scale);
     p.SetKey(kPictureKey);
     // The folder's back with its tab, a sheet sticking out, and the opened front flap.
     p.Rect({1, 3, 7, 5}, kInk);

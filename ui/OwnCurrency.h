@@ -43,4 +43,4 @@ struct OwnPictureChoice {
 std::optional<OwnPictureChoice> ReadOwnPictureChoice(const std::string& path);
 
 // The small picture of the buttons that open the picture chooser: an opened folder.
-Picture OpenPictureGlyph();
+Picture OpenPictureGlyph(double scale = 1.0);

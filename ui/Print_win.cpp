@@ -135,8 +135,7 @@ bool TForm_PrintList::CreatePrintList() {
         return false;
     }
     // The design size is the outer size of the window.
-    SetWindowPos(Handle(), nullptr, 0, 0, kWindowWidth, kWindowHeight,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowSize(kWindowWidth, kWindowHeight);
     CentreOnScreen();
     // The entries that came before the window.
     for (const std::string& entry : list_.entries) ListBox_PrintList.Add(entry);
@@ -148,7 +147,7 @@ bool TForm_PrintList::CreatePrintList() {
 void TForm_PrintList::CreateControls() {
     ImageList_Menus.Create(kMenuPictureSize, kMenuPictureSize);
     for (const ActionInfo& action : kActions) {
-        ImageList_Menus.Add(MenuPictureOf(action.picture), kPictureKey);
+        ImageList_Menus.Add(Drawn(MenuPictureOf, action.picture), kPictureKey);
     }
     PopupMenu_Results.Create(this, &ImageList_Menus);
 
@@ -363,10 +362,12 @@ void TForm_PrintList::ListBox_PrintListDrawItem(int index, HDC dc, const RECT& r
     SetBkColor(dc, win::ToColorRef(brush));
     SetBkMode(dc, OPAQUE);
     const RecRec& rec = main_.Rec;
+    const int dpi = ListBox_PrintList.Dpi();
     for (const RowItem& item :
          LayoutRow(list_.entries[static_cast<std::size_t>(index)], index, rec, rec.Taal)) {
-        const int x = rect.left + item.x;
-        const int y = rect.top + item.y;
+        // The row's layout is in 96-DPI figures, as its height.
+        const int x = rect.left + ScaleToDpi(item.x, dpi);
+        const int y = rect.top + ScaleToDpi(item.y, dpi);
         switch (item.kind) {
             case RowItemKind::Text: {
                 const std::wstring text = win::Widen(item.text);
@@ -382,7 +383,7 @@ void TForm_PrintList::ListBox_PrintListDrawItem(int index, HDC dc, const RECT& r
             }
             case RowItemKind::Flag: {
                 // A picture that cannot be drawn leaves its place empty; the row goes on.
-                const Picture flag = main_.SlotPicture(item.slot);
+                const Picture& flag = main_.Pictures.SlotPictureAt(item.slot, dpi);
                 const Colour transparent =
                     item.slot <= kLastFlagSlot ? kFlagBackground : TransparentColour(flag);
                 win::DrawPicture(dc, flag, x, y, transparent);

@@ -9,14 +9,32 @@ constexpr int kLastFlagSlot = 20;
 }
 
 SlotPictures::SlotPictures() {
-    for (int slot = 1; slot <= kLastFlagSlot; ++slot) flags_.push_back(SmallFlag(slot));
+    for (int slot = 1; slot <= kLastFlagSlot; ++slot) flags_.push_back(Drawn(SmallFlag, slot));
 }
 
 Picture SlotPictures::SlotPicture(int slot) const {
+    return SlotGlyph(slot).Design();
+}
+
+ScalablePicture SlotPictures::SlotGlyph(int slot) const {
     if (slot >= 1 && slot <= kLastFlagSlot) return flags_[static_cast<std::size_t>(slot - 1)];
     if (slot == kLastFlagSlot + 1) return own_.own1;
     if (slot == kLastFlagSlot + 2) return own_.own2;
     return {};
+}
+
+const Picture& SlotPictures::SlotPictureAt(int slot, int dpi) const {
+    if (slot >= 1 && slot <= kLastFlagSlot) {
+        return flags_[static_cast<std::size_t>(slot - 1)].At(dpi);
+    }
+    if (slot == kLastFlagSlot + 1 || slot == kLastFlagSlot + 2) {
+        const int k = slot - kLastFlagSlot;
+        ScalablePicture& scaled = ownScaled_[k - 1];
+        if (!(scaled.Design() == OwnPicture(k))) scaled = OwnPicture(k);
+        return scaled.At(dpi);
+    }
+    static const Picture none;
+    return none;
 }
 
 void SlotPictures::SetOwnPicture(int k, Picture picture) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/CurrencyTable.h"
+#include "util/ScalablePicture.h"
 #include "util/zt_Graph.h"
 
 class SlotPictures {
@@ -19,6 +20,10 @@ class SlotPictures {
 
     // The flag of slot 1..22 (20 x 20; an own currency's may be empty); empty for other slots.
     Picture SlotPicture(int slot) const;
+    // The same for every DPI: the flags drawn at its size, the own pictures resampled.
+    ScalablePicture SlotGlyph(int slot) const;
+    // The picture at a DPI, kept for the next time.
+    const Picture& SlotPictureAt(int slot, int dpi) const;
 
     // The own currencies' pictures, for the settings store to load at start.
     OwnPictures& Own() { return own_; }
@@ -32,8 +37,9 @@ class SlotPictures {
     void Unlisten(int id);
 
   private:
-    std::vector<Picture> flags_;  // slots 1..20
+    std::vector<ScalablePicture> flags_;  // slots 1..20
     OwnPictures own_;
+    mutable ScalablePicture ownScaled_[2];
     std::vector<std::pair<int, Listener>> listeners_;
     int nextId_ = 1;
 };

@@ -39,31 +39,38 @@ bool TForm_Splash::CreateSplash() {
 }
 
 void TForm_Splash::CreateControls() {
+    MakePicture();
+    Timer1.Create(
+        {.owner = this, .interval = kSplashMilliseconds, .onTimer = [this] { Timer1Timer(); }});
+    OnClose = [](win::CloseAction& action) { action = win::CloseAction::Free; };
+    OnDpiChanged = [this] { MakePicture(); };
+}
+
+void TForm_Splash::MakePicture() {
     win::WindowDc screen(Handle());
     win::DcHandle dc(CreateCompatibleDC(screen.Get()));
-    drawn_.Reset(CreateCompatibleBitmap(screen.Get(), kClientWidth, kClientHeight));
+    drawn_.Reset(CreateCompatibleBitmap(screen.Get(), Scaled(kClientWidth), Scaled(kClientHeight)));
     if (dc && drawn_) {
         win::SelectGuard select(dc.Get(), drawn_.Get());
         Draw(dc.Get());
     }
-    Timer1.Create(
-        {.owner = this, .interval = kSplashMilliseconds, .onTimer = [this] { Timer1Timer(); }});
-    OnClose = [](win::CloseAction& action) { action = win::CloseAction::Free; };
 }
 
 void TForm_Splash::Draw(HDC dc) {
-    const RECT client{0, 0, kClientWidth, kClientHeight};
+    const int line = LineWidthAt(Dpi());
+    const RECT client{0, 0, Scaled(kClientWidth), Scaled(kClientHeight)};
     win::FillSolid(dc, client, win::clBtnFace);
-    win::DrawBevel(dc, client, win::BevelKind::Raised, kBevelWidth);
-    DrawProductTitle(dc, kTitleLeft, kTitleTop, kShadowOffsetX, kShadowOffsetY);
-    win::DrawPicture(dc, SplashPicture(), kPictureLeft, kPictureTop);
+    win::DrawBevel(dc, client, win::BevelKind::Raised, kBevelWidth * line);
+    DrawProductTitle(dc, kTitleLeft, kTitleTop, kShadowOffsetX, kShadowOffsetY, Dpi());
+    win::DrawPicture(dc, SplashPicture(ScaleFactor(Dpi())), Scaled(kPictureLeft),
+                     Scaled(kPictureTop));
 
-    const RECT frame{kVersionLeft, kVersionTop, kVersionLeft + kVersionWidth,
-                     kVersionTop + kVersionHeight};
+    const RECT frame{Scaled(kVersionLeft), Scaled(kVersionTop),
+                     Scaled(kVersionLeft + kVersionWidth), Scaled(kVersionTop + kVersionHeight)};
     win::FillSolid(dc, frame, win::clBtnFace);
-    RECT inside = win::DrawBevel(dc, frame, win::BevelKind::Raised, 1);
+    RECT inside = win::DrawBevel(dc, frame, win::BevelKind::Raised, line);
     const std::wstring version = win::Widen(kVersion);
-    win::SelectGuard font(dc, win::SharedFont(kVersionFont));
+    win::SelectGuard font(dc, win::SharedFont(kVersionFont, Dpi()));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, win::ToColorRef(win::clWindowText));
     DrawTextW(dc, version.c_str(), static_cast<int>(version.size()), &inside,
@@ -74,7 +81,7 @@ void TForm_Splash::CopyTo(HDC dc) {
     win::DcHandle memory(dc ? CreateCompatibleDC(dc) : nullptr);
     if (!memory || !drawn_) return;
     win::SelectGuard select(memory.Get(), drawn_.Get());
-    BitBlt(dc, 0, 0, kClientWidth, kClientHeight, memory.Get(), 0, 0, SRCCOPY);
+    BitBlt(dc, 0, 0, Scaled(kClientWidth), Scaled(kClientHeight), memory.Get(), 0, 0, SRCCOPY);
 }
 
 std::optional<LRESULT> TForm_Splash::OnMessage(UINT msg, WPARAM wp, LPARAM) {

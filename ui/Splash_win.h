@@ -21,6 +21,8 @@ class TForm_Splash : public win::Form {
     std::optional<LRESULT> OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
   private:
+    // Drawn at the window's DPI: again when it changes.
+    void MakePicture();
     // The panel with its wide raised bevel, the picture, the title and the version in its frame.
     void Draw(HDC dc);
     void CopyTo(HDC dc);

@@ -5,4 +5,5 @@
 
 #include <windows.h>
 
-void DrawProductTitle(HDC dc, int left, int top, int shadowX, int shadowY);
+// Positions and sizes are 96-DPI figures, drawn at the DPI given.
+void DrawProductTitle(HDC dc, int left, int top, int shadowX, int shadowY, int dpi);

@@ -114,3 +114,19 @@ void PictureCanvas::FocusRect(const CanvasRect& r) {
         if (r.right - 1 != r.left) invert(r.right - 1, y);
     }
 }
+
+void ScaledCanvas::FillRect(const CanvasRect& rect, Colour colour) {
+    target_.FillRect(ScaleToDpi(rect, dpi_), colour);
+}
+
+void ScaledCanvas::ButtonFrame(const CanvasRect& rect, ButtonFrameKind kind) {
+    target_.ButtonFrame(ScaleToDpi(rect, dpi_), kind);
+}
+
+void ScaledCanvas::Text(const CanvasRect& rect, std::string_view text, Colour background) {
+    target_.Text(ScaleToDpi(rect, dpi_), text, background);
+}
+
+void ScaledCanvas::FocusRect(const CanvasRect& rect) {
+    target_.FocusRect(ScaleToDpi(rect, dpi_));
+}

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "util/DpiScale.h"
 #include "util/Rect.h"
 #include "util/zt_Graph.h"
 
@@ -32,6 +33,21 @@ class Canvas {
     void Line(int x0, int y0, int x1, int y1, Colour colour);
     // One-pixel outline just inside rect.
     void FrameRect(const CanvasRect& rect, Colour colour);
+};
+
+// Draws on another canvas at a DPI: the looks are given in 96-DPI figures, every rectangle lands
+// with its edges scaled.
+class ScaledCanvas : public Canvas {
+  public:
+    ScaledCanvas(Canvas& target, int dpi) : target_(target), dpi_(dpi) {}
+    void FillRect(const CanvasRect& rect, Colour colour) override;
+    void ButtonFrame(const CanvasRect& rect, ButtonFrameKind kind) override;
+    void Text(const CanvasRect& rect, std::string_view text, Colour background) override;
+    void FocusRect(const CanvasRect& rect) override;
+
+  private:
+    Canvas& target_;
+    int dpi_;
 };
 
 // The system colours of the classic scheme, which PictureCanvas draws with.

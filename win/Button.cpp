@@ -17,15 +17,17 @@ bool Button::Create(const ButtonParams& params) {
     return true;
 }
 
-void Button::SetGlyph(const Picture& glyph) {
+void Button::SetGlyph(const ScalablePicture& glyph) {
     glyph_ = glyph;
     if (!Exists()) return;
     BUTTON_IMAGELIST info{};
     info.himl = nullptr;
-    if (!glyph.Empty() && images_.Create(glyph.width, glyph.height) && images_.Add(glyph) >= 0) {
-        info.himl = images_.Handle();
+    const Picture& design = glyph.Design();
+    if (!design.Empty() && images_.Create(design.width, design.height)) {
+        images_.SetDpi(Dpi());
+        if (images_.Add(glyph) >= 0) info.himl = images_.Handle();
     }
-    info.margin = {2, 0, 0, 0};
+    info.margin = {Scaled(2), 0, 0, 0};
     info.uAlign = BUTTON_IMAGELIST_ALIGN_LEFT;
     ::SendMessageW(Handle(), BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&info));
     Invalidate();
@@ -40,6 +42,10 @@ void Button::Click() {
     if (modalResult_ != 0 && form && ::IsWindow(self) && form->IsModal()) {
         form->SetModalResult(modalResult_);
     }
+}
+
+void Button::DpiChanged() {
+    if (!glyph_.Empty()) SetGlyph(ScalablePicture(glyph_));
 }
 
 std::optional<LRESULT> Button::ReflectCommand(int, int code) {

@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "util/zt_Graph.h"
+#include "util/ScalablePicture.h"
 #include "win/Control.h"
 #include "win/ImageList.h"
 
@@ -13,11 +13,11 @@ namespace win {
 
 struct ButtonParams {
     WIN_CONTROL_PARAMS
-    std::string caption{};   // "&OK": the letter after & is the access key
-    Picture glyph{};         // drawn left of the caption, transparent in its bottom-left colour
-    bool isDefault = false;  // Enter anywhere in the form clicks it
-    bool isCancel = false;   // Esc anywhere in the form clicks it
-    int modalResult = 0;     // after OnClick, a modal form ends with this result (when not 0)
+    std::string caption{};    // "&OK": the letter after & is the access key
+    ScalablePicture glyph{};  // drawn left of the caption, transparent in its bottom-left colour
+    bool isDefault = false;   // Enter anywhere in the form clicks it
+    bool isCancel = false;    // Esc anywhere in the form clicks it
+    int modalResult = 0;      // after OnClick, a modal form ends with this result (when not 0)
     bool tabStop = true;
 };
 
@@ -25,8 +25,8 @@ class Button : public Control {
   public:
     bool Create(const ButtonParams& params);
 
-    const Picture& Glyph() const { return glyph_; }
-    void SetGlyph(const Picture& glyph);
+    const Picture& Glyph() const { return glyph_.Design(); }  // the 96-DPI picture
+    void SetGlyph(const ScalablePicture& glyph);
     bool IsDefault() const { return isDefault_; }
     bool IsCancel() const { return isCancel_; }
     int ModalResult() const { return modalResult_; }
@@ -43,9 +43,10 @@ class Button : public Control {
 
   protected:
     std::optional<LRESULT> ReflectCommand(int id, int code) override;
+    void DpiChanged() override;
 
   private:
-    Picture glyph_;
+    ScalablePicture glyph_;
     ImageList images_;
     bool isDefault_ = false;
     bool isCancel_ = false;

@@ -29,6 +29,7 @@ class CheckBox : public Control {
     // What the user's click does: toggles, then OnClick.
     void Click();
     std::function<void()> OnClick;
+    bool BoxOnly() const { return boxOnly_; }
 
   protected:
     std::optional<LRESULT> ReflectCommand(int id, int code) override;

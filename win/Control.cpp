@@ -36,25 +36,26 @@ void Container::Realign() {
     if (!form || !self) return;
     RECT area = AlignRect();
     // Delphi's order: all top, then bottom, left, right, and what remains to the client.
+    // In pixels: the area is the client area's, the heights and widths the controls' own.
     for (Align kind : {Align::Top, Align::Bottom, Align::Left, Align::Right, Align::Client}) {
         for (Control* c : form->Controls()) {
             if (c->Parent() != this || c->GetAlign() != kind || !c->Visible()) continue;
             RECT r = area;
             switch (kind) {
                 case Align::Top:
-                    r.bottom = area.top + c->Height();
+                    r.bottom = area.top + c->Scaled(c->Height());
                     area.top = r.bottom;
                     break;
                 case Align::Bottom:
-                    r.top = area.bottom - c->Height();
+                    r.top = area.bottom - c->Scaled(c->Height());
                     area.bottom = r.top;
                     break;
                 case Align::Left:
-                    r.right = area.left + c->Width();
+                    r.right = area.left + c->Scaled(c->Width());
                     area.left = r.right;
                     break;
                 case Align::Right:
-                    r.left = area.right - c->Width();
+                    r.left = area.right - c->Scaled(c->Width());
                     area.right = r.left;
                     break;
                 default:
@@ -144,6 +145,16 @@ void Control::TakeParams(const ControlParams& params, Form& form) {
     font_ = params.font.value_or(params.parent->ContainerFont());
     textColour_ = params.textColour.value_or(clWindowText);
     background_ = params.colour.value_or(params.parent->ContainerBackground());
+    design_ = {params.x, params.y, params.x + std::max(0, params.width),
+               params.y + std::max(0, params.height)};
+}
+
+int Control::Dpi() const {
+    return form_ ? form_->Dpi() : kDesignDpi;
+}
+
+HFONT Control::DrawFont() const {
+    return SharedFont(font_, Dpi());
 }
 
 bool Control::CreateWindowFor(const ControlParams& params, const wchar_t* className, DWORD style,
@@ -159,8 +170,9 @@ bool Control::CreateWindowFor(const ControlParams& params, const wchar_t* classN
     if (!params.enabled) style |= WS_DISABLED;
     const int id = form->NextControlId();
     const std::wstring wideText = Widen(text);
-    HWND hwnd = ::CreateWindowExW(exStyle, className, wideText.c_str(), style, params.x, params.y,
-                                  params.width, params.height, parentWindow,
+    const RECT r = ScaleToDpi(design_, Dpi());
+    HWND hwnd = ::CreateWindowExW(exStyle, className, wideText.c_str(), style, r.left, r.top,
+                                  r.right - r.left, r.bottom - r.top, parentWindow,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                   Application::Instance(), nullptr);
     if (!hwnd) return false;
@@ -171,7 +183,7 @@ bool Control::CreateWindowFor(const ControlParams& params, const wchar_t* classN
         return false;
     }
     hwnd_ = hwnd;
-    ::SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(SharedFont(font_)), FALSE);
+    ::SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(DrawFont()), FALSE);
     form_->Register(*this);
     if (!hint_.empty()) form_->UpdateHint(*this);
     if (align_ != Align::None) parent_->Realign();
@@ -359,7 +371,7 @@ void Control::SetEnabled(bool enabled) {
     ::InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
-RECT Control::Bounds() const {
+RECT Control::PixelBounds() const {
     if (graphic_) return bounds_;
     RECT r{};
     if (!hwnd_) return r;
@@ -368,32 +380,33 @@ RECT Control::Bounds() const {
     return r;
 }
 
-int Control::Width() const {
-    const RECT r = Bounds();
-    return r.right - r.left;
-}
-
-int Control::Height() const {
-    const RECT r = Bounds();
-    return r.bottom - r.top;
-}
-
 void Control::SetBounds(int x, int y, int width, int height) {
-    if (graphic_) {
-        Place({x, y, x + std::max(0, width), y + std::max(0, height)});
-    } else if (hwnd_) {
-        ::SetWindowPos(hwnd_, nullptr, x, y, std::max(0, width), std::max(0, height),
-                       SWP_NOZORDER | SWP_NOACTIVATE);
-    } else {
-        return;
-    }
+    if (!Exists()) return;
+    design_ = {x, y, x + std::max(0, width), y + std::max(0, height)};
+    ApplyBounds(ScaleToDpi(design_, Dpi()));
+    if (align_ != Align::None && parent_) parent_->Realign();
+}
+
+void Control::SetPixelBounds(const RECT& r) {
+    if (!Exists()) return;
+    const RECT placed{r.left, r.top, std::max(r.left, r.right), std::max(r.top, r.bottom)};
+    design_ = ScaleFromDpi(placed, Dpi());
+    ApplyBounds(placed);
     if (align_ != Align::None && parent_) parent_->Realign();
 }
 
 void Control::Place(const RECT& r) {
+    const RECT placed{r.left, r.top, std::max(r.left, r.right), std::max(r.top, r.bottom)};
+    design_ = ScaleFromDpi(placed, Dpi());
+    ApplyBounds(placed);
+}
+
+void Control::ApplyBounds(const RECT& r) {
     if (!graphic_) {
-        ::MoveWindow(hwnd_, r.left, r.top, std::max(0L, r.right - r.left),
-                     std::max(0L, r.bottom - r.top), TRUE);
+        if (hwnd_) {
+            ::SetWindowPos(hwnd_, nullptr, r.left, r.top, std::max(0L, r.right - r.left),
+                           std::max(0L, r.bottom - r.top), SWP_NOZORDER | SWP_NOACTIVATE);
+        }
         return;
     }
     const RECT placed{r.left, r.top, std::max(r.left, r.right), std::max(r.top, r.bottom)};
@@ -402,6 +415,11 @@ void Control::Place(const RECT& r) {
     bounds_ = placed;
     InvalidateGraphic();
     if (form_ && !hint_.empty() && visible_) form_->UpdateHint(*this);
+}
+
+void Control::ApplyDpi() {
+    if (align_ == Align::None) ApplyBounds(ScaleToDpi(design_, Dpi()));
+    if (hwnd_) ::SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(DrawFont()), FALSE);
 }
 
 void Control::SetLeft(int x) {
@@ -446,7 +464,7 @@ void Control::SetText(std::string_view text) {
 void Control::SetFont(const FontSpec& font) {
     if (font_ == font) return;
     font_ = font;
-    if (hwnd_) ::SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(SharedFont(font_)), TRUE);
+    if (hwnd_) ::SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(DrawFont()), TRUE);
     InvalidateGraphic();
 }
 

@@ -13,6 +13,12 @@
 // hit testing. Under Wine every window is a round trip to its server; under Windows a kernel
 // object. Both kinds share this interface: name, Tag, bounds, text, visibility, hints, menus.
 //
+// Figures are 96-DPI figures. The bounds a control is given (its creation struct, SetBounds and
+// the rest) and reports are the 96-DPI bounds the window code works with; the control stands at
+// them scaled to its form's DPI (win/Dpi.h), with its font made for that DPI, and is placed
+// again from them when the form's DPI changes. Painting, the mouse and PixelBounds are in the
+// pixels of the screen.
+//
 // Control kinds: Edit, Label, SpeedButton, Image, Panel, GroupBox, Bevel, ToolBar, ListBox,
 // Button, CheckBox, RadioGroup, PageControl/TabSheet, SpinEdit (each in its own header); a
 // TabSheet is a container like Panel.
@@ -27,6 +33,7 @@
 #include <vector>
 
 #include "util/Colour.h"
+#include "win/Dpi.h"
 #include "win/Gdi.h"
 #include "win/Message.h"
 
@@ -142,18 +149,27 @@ class Control {
     bool Enabled() const;
     void SetEnabled(bool enabled);
 
-    // Bounds in the parent's client coordinates.
-    RECT Bounds() const;
+    // Bounds in the parent's client coordinates, as 96-DPI figures.
+    RECT Bounds() const { return design_; }
     void SetBounds(int x, int y, int width, int height);
-    int Left() const { return Bounds().left; }
-    int Top() const { return Bounds().top; }
-    int Width() const;
-    int Height() const;
+    int Left() const { return design_.left; }
+    int Top() const { return design_.top; }
+    int Width() const { return design_.right - design_.left; }
+    int Height() const { return design_.bottom - design_.top; }
     void SetLeft(int x);
     void SetTop(int y);
     void SetWidth(int width);
     void SetHeight(int height);
     Align GetAlign() const { return align_; }
+
+    // The DPI the control is shown at: its form's.
+    int Dpi() const;
+    // A 96-DPI figure in the pixels of that DPI.
+    int Scaled(int figure) const { return ScaleToDpi(figure, Dpi()); }
+    // The bounds in the pixels of the parent's client area, as the screen shows them; setting
+    // them sets the 96-DPI bounds to what they are at this DPI.
+    RECT PixelBounds() const;
+    void SetPixelBounds(const RECT& r);
 
     // The window text (caption) in UTF-8.
     std::string Text() const;
@@ -161,6 +177,8 @@ class Control {
 
     const FontSpec& Font() const { return font_; }
     void SetFont(const FontSpec& font);
+    // The font made for the control's DPI, to draw with.
+    HFONT DrawFont() const;
     Colour TextColour() const { return textColour_; }
     void SetTextColour(Colour colour);
     Colour Background() const { return background_; }
@@ -214,6 +232,10 @@ class Control {
     virtual std::optional<LRESULT> WindowMessage(UINT msg, WPARAM wp, LPARAM lp);
     // Whether the control wants a key that the dialog navigation would take (Enter, Escape).
     virtual bool WantsKey(WPARAM vk) const;
+    // The form's DPI changed, and every control stands at its new place with its new font: what
+    // a control sizes or draws by itself (item heights, pictures, buddies, arrangements) is made
+    // anew here.
+    virtual void DpiChanged() {}
 
     // The default processing of a message by the control's window class.
     LRESULT DefaultProc(UINT msg, WPARAM wp, LPARAM lp);
@@ -231,15 +253,20 @@ class Control {
     void Detach();
     void ShowContextMenu(LPARAM lp);
     void InvalidateGraphic();
-    // Aligned placement (Container::Realign).
+    // Aligned placement (Container::Realign), in pixels.
     void Place(const RECT& r);
+    // Moves the control to a rectangle of pixels; the 96-DPI bounds stay.
+    void ApplyBounds(const RECT& r);
+    // At the form's new DPI: placed from the 96-DPI bounds (unless aligned), the font made anew.
+    void ApplyDpi();
 
     HWND hwnd_ = nullptr;
     // A graphic control keeps what a window would: bounds, text, state flags, a hint id.
     bool graphic_ = false;
     bool visible_ = true;
     bool enabled_ = true;
-    RECT bounds_{};
+    RECT bounds_{};  // in pixels
+    RECT design_{};  // the 96-DPI bounds, of both kinds
     std::string text_;
     int id_ = 0;
     Form* form_ = nullptr;

@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "win/Application.h"
+#include "util/zt_Misc_win.h"
 #include "win/Button.h"
+#include "win/Dpi.h"
 #include "win/Message.h"
 #include "win/Text.h"
 #include "win/Timer.h"
@@ -69,13 +71,6 @@ RECT WorkArea(HWND window) {
     return area;
 }
 
-SIZE OuterSize(HWND hwnd, DWORD style, DWORD exStyle, int clientWidth, int clientHeight) {
-    RECT r{0, 0, clientWidth, clientHeight};
-    ::AdjustWindowRectEx(&r, style, FALSE, exStyle);
-    (void)hwnd;
-    return {r.right - r.left, r.bottom - r.top};
-}
-
 }  // namespace
 
 Form::~Form() {
@@ -120,11 +115,16 @@ bool Form::Create(const FormParams& params) {
     const DWORD exStyle = s.exStyle | WS_EX_CONTROLPARENT | (params.topmost ? WS_EX_TOPMOST : 0) |
                           (params.taskbarButton ? 0 : WS_EX_TOOLWINDOW);
     const DWORD style = s.style | WS_CLIPCHILDREN;
-    const SIZE size = OuterSize(nullptr, style, exStyle, params.clientWidth, params.clientHeight);
-    int x = params.left;
-    int y = params.top;
     centred_ = params.centred;
     owner_ = params.owner;
+    designClient_ = {params.clientWidth, params.clientHeight};
+    // The DPI of the monitor it opens on: its anchor's when it has one; the window says at once.
+    HWND anchor = AnchorWindow();
+    dpi_ = anchor ? WindowDpi(anchor) : SystemDpi();
+    const SIZE size =
+        OuterSizeAt(style, exStyle, Scaled(params.clientWidth), Scaled(params.clientHeight), dpi_);
+    int x = params.left;
+    int y = params.top;
     if (params.centred) {
         const RECT area = WorkArea(AnchorWindow());
         x = area.left + (area.right - area.left - size.cx) / 2;
@@ -135,8 +135,11 @@ bool Form::Create(const FormParams& params) {
     HWND hwnd = ::CreateWindowExW(exStyle, detail::kFormClass, caption.c_str(), style, x, y,
                                   size.cx, size.cy, owner, nullptr, Application::Instance(), this);
     if (!hwnd) return false;
+    const int guessed = dpi_;
+    dpi_ = WindowDpi(hwnd);
     // Some window managers adjust the frame; make the client area exactly what was asked.
     SetClientSize(params.clientWidth, params.clientHeight);
+    if (params.centred && dpi_ != guessed) CentreOnScreen();
     CreateControls();
     Realign();
     if (OnCreate) OnCreate();
@@ -174,6 +177,13 @@ void Form::Show() {
             CentreOnScreen();
         }
         shownBefore_ = true;
+    }
+    if (wasHidden) {
+        // Moved while hidden to a monitor of another DPI: laid out for it before it shows.
+        if (const int dpi = WindowDpi(hwnd_); dpi != dpi_) {
+            ApplyDpi(dpi, nullptr);
+            if (centred_) CentreOnScreen();
+        }
     }
     ::ShowWindow(hwnd_, ::IsIconic(hwnd_) ? SW_RESTORE : SW_SHOW);
     ::SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
@@ -299,35 +309,70 @@ void Form::SetStayOnTop(bool on) {
 
 // ---- geometry
 
-int Form::ClientWidth() const {
-    RECT r{};
-    if (hwnd_) ::GetClientRect(hwnd_, &r);
-    return r.right;
-}
-
-int Form::ClientHeight() const {
-    RECT r{};
-    if (hwnd_) ::GetClientRect(hwnd_, &r);
-    return r.bottom;
-}
-
 void Form::SetClientSize(int width, int height) {
     if (!hwnd_) return;
+    designClient_ = {width, height};
+    const int pixelWidth = Scaled(width);
+    const int pixelHeight = Scaled(height);
+    auto clientSize = [this] {
+        RECT r{};
+        ::GetClientRect(hwnd_, &r);
+        return SIZE{r.right, r.bottom};
+    };
     // Asking costs a round trip to the window system (under Wine to its server): not when the
     // size is what it is already, as after creation most often.
-    if (ClientWidth() == width && ClientHeight() == height) return;
+    SIZE now = clientSize();
+    if (now.cx == pixelWidth && now.cy == pixelHeight) return;
     const auto style = static_cast<DWORD>(::GetWindowLongPtrW(hwnd_, GWL_STYLE));
     const auto exStyle = static_cast<DWORD>(::GetWindowLongPtrW(hwnd_, GWL_EXSTYLE));
-    SIZE size = OuterSize(hwnd_, style, exStyle, width, height);
+    SIZE size = OuterSizeAt(style, exStyle, pixelWidth, pixelHeight, dpi_);
     ::SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     // Correct for a frame that differs from what AdjustWindowRectEx predicts.
-    const int dw = width - ClientWidth();
-    const int dh = height - ClientHeight();
+    now = clientSize();
+    const int dw = pixelWidth - now.cx;
+    const int dh = pixelHeight - now.cy;
     if (dw != 0 || dh != 0) {
         ::SetWindowPos(hwnd_, nullptr, 0, 0, size.cx + dw, size.cy + dh,
                        SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
+}
+
+void Form::SetWindowSize(int width, int height) {
+    if (hwnd_) {
+        ::SetWindowPos(hwnd_, nullptr, 0, 0, Scaled(width), Scaled(height),
+                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+void Form::ApplyDpi(int dpi, const RECT* suggested) {
+    if (!hwnd_ || dpi <= 0) return;
+    rescaling_ = true;
+    dpi_ = dpi;
+    {
+        const RedrawSuspension suspended(hwnd_);
+        if (suggested) {
+            ::SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top,
+                           suggested->right - suggested->left, suggested->bottom - suggested->top,
+                           SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+        // Parents come before their children in the list: each is in its new place when its
+        // children take theirs.
+        for (Control* c : controls_) c->ApplyDpi();
+        SetClientSize(designClient_.cx, designClient_.cy);
+        Realign();
+        for (Control* c : controls_) {
+            if (auto* container = dynamic_cast<Container*>(c)) container->Realign();
+        }
+        for (Control* c : controls_) c->DpiChanged();
+        for (Control* c : controls_) {
+            if (c->Graphic() && c->Visible() && !c->Hint().empty()) UpdateHint(*c);
+        }
+    }
+    rescaling_ = false;
+    if (OnDpiChanged) OnDpiChanged();
+    ::RedrawWindow(hwnd_, nullptr, nullptr,
+                   RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 RECT Form::Bounds() const {
@@ -446,7 +491,7 @@ void Form::UpdateHint(Control& control) {
         info.uFlags = TTF_SUBCLASS;
         info.hwnd = control.Parent()->ContainerHandle();
         info.uId = static_cast<UINT_PTR>(control.id_);
-        info.rect = control.Bounds();
+        info.rect = control.PixelBounds();
     } else {
         info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
         info.hwnd = hwnd_;
@@ -458,7 +503,7 @@ void Form::UpdateHint(Control& control) {
         info.lpszText = LPSTR_TEXTCALLBACKW;
         ::SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
     } else if (control.Graphic()) {
-        info.rect = control.Bounds();
+        info.rect = control.PixelBounds();
         ::SendMessageW(tooltip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&info));
     }
 }
@@ -485,7 +530,7 @@ LRESULT Form::DescribeGraphics(HWND to) {
     LRESULT sent = 0;
     for (const Control* c : controls_) {
         if (!c->Graphic() || !c->IsShowing() || c->Text().empty()) continue;
-        RECT r = c->Bounds();
+        RECT r = c->PixelBounds();
         ::MapWindowPoints(c->Parent()->ContainerHandle(), HWND_DESKTOP,
                           reinterpret_cast<POINT*>(&r), 2);
         const std::wstring line = Widen(c->Text()) + L"|" +
@@ -590,9 +635,19 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             if (wp && OnEndSession) OnEndSession();
             return 0;
         case WM_SIZE:
+            // A size the user gave (a sizable window) is the client size at this DPI from now.
+            if (!rescaling_ && wp != SIZE_MINIMIZED &&
+                (SizeWidth(lp) != Scaled(designClient_.cx) ||
+                 SizeHeight(lp) != Scaled(designClient_.cy))) {
+                designClient_ = {ScaleFromDpi(SizeWidth(lp), dpi_),
+                                 ScaleFromDpi(SizeHeight(lp), dpi_)};
+            }
             Realign();
             if (OnResize) OnResize();
             break;
+        case WM_DPICHANGED:
+            ApplyDpi(LOWORD(wp), reinterpret_cast<const RECT*>(lp));
+            return 0;
         case WM_ACTIVATE:
             if (LOWORD(wp) == WA_INACTIVE) {
                 HWND focus = ::GetFocus();

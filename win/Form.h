@@ -8,6 +8,11 @@
 //       }
 //   };
 //   form.Create({.caption = "Valomat", .clientWidth = 326, .clientHeight = 400});
+//
+// A form has a DPI: its monitor's, from its creation on, and whatever WM_DPICHANGED says when it
+// moves to another monitor. Its client size and its controls are given in 96-DPI figures and
+// stand scaled to that DPI (win/Control.h); on WM_DPICHANGED the form takes the rectangle Windows
+// suggests and lays itself out again from those figures.
 #pragma once
 
 #include <windows.h>
@@ -50,7 +55,7 @@ inline constexpr int mrCancel = 2;
 
 struct FormParams {
     std::string caption{};
-    int clientWidth = 300;
+    int clientWidth = 300;  // 96-DPI figures
     int clientHeight = 200;
     BorderKind border = BorderKind::Fixed;
     bool topmost = false;
@@ -58,7 +63,7 @@ struct FormParams {
     // one), and again on showing when that window has gone to another monitor; else at
     // (left, top).
     bool centred = true;
-    int left = 0;
+    int left = 0;  // screen pixels
     int top = 0;
     Form* owner = nullptr;      // an owned window stays above its owner and has no taskbar button
     bool taskbarButton = true;  // false: a tool window, which the taskbar leaves out
@@ -109,12 +114,15 @@ class Form : public Container {
     bool StayOnTop() const;
     void SetStayOnTop(bool on);
 
-    // ---- geometry (screen coordinates for the window, pixels for the client area)
-    int ClientWidth() const;
-    int ClientHeight() const;
+    // ---- geometry: the window on the screen in the screen's pixels, the client area in 96-DPI
+    // figures
+    int ClientWidth() const { return designClient_.cx; }
+    int ClientHeight() const { return designClient_.cy; }
     void SetClientSize(int width, int height);
     void SetClientWidth(int width) { SetClientSize(width, ClientHeight()); }
     void SetClientHeight(int height) { SetClientSize(ClientWidth(), height); }
+    // The whole window's size, frame included, from 96-DPI figures.
+    void SetWindowSize(int width, int height);
     RECT Bounds() const;
     // The bounds the window has when it is neither minimised nor maximised, also while it is
     // minimised or hidden (where Bounds is somewhere off the screen).
@@ -129,6 +137,11 @@ class Form : public Container {
 
     std::string Caption() const;
     void SetCaption(std::string_view caption);
+
+    // ---- DPI
+    int Dpi() const { return dpi_; }
+    // A 96-DPI figure in the pixels of the form's DPI.
+    int Scaled(int figure) const { return ScaleToDpi(figure, dpi_); }
 
     // ---- controls
     // The control registered under this name (names are unique on a form), or null.
@@ -149,6 +162,9 @@ class Form : public Container {
     std::function<void(CloseAction&)> OnClose;  // may change the action, None vetoes
     std::function<void()> OnDestroy;            // the window is being destroyed
     std::function<void()> OnResize;             // the client area changed size
+    // The form has been laid out again at a new DPI (after its controls' DpiChanged): what it
+    // draws by itself is made anew here.
+    std::function<void()> OnDpiChanged;
     // Windows is ending the session: the process ends after this without closing any window.
     std::function<void()> OnEndSession;
     std::function<void(wchar_t& key)> OnKeyPress;  // set key to 0 to swallow it
@@ -191,10 +207,15 @@ class Form : public Container {
     // The text of a graphic control's tool tip; false when the tool is not one of those.
     bool AnswerGraphicHint(NMTTDISPINFOW& info);
     LRESULT DescribeGraphics(HWND to);
+    // WM_DPICHANGED: the suggested rectangle, then every control again from its 96-DPI figures.
+    void ApplyDpi(int dpi, const RECT* suggested);
     int AddTimer(Timer& timer);
     void RemoveTimer(Timer& timer);
 
     HWND hwnd_ = nullptr;
+    int dpi_ = kDesignDpi;
+    SIZE designClient_{};     // the client size in 96-DPI figures
+    bool rescaling_ = false;  // inside ApplyDpi: sizes in between mean nothing
     std::string name_;
     FontSpec font_;
     Colour colour_ = clBtnFace;

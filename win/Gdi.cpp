@@ -120,14 +120,10 @@ void DrawPicture(HDC dc, const Picture& picture, int x, int y, std::optional<Col
     ::BitBlt(dc, x, y, w, h, memory.Get(), w, 0, SRCPAINT);
 }
 
-FontHandle MakeFont(const FontSpec& desc) {
+FontHandle MakeFont(const FontSpec& desc, int dpi) {
     LOGFONTW lf{};
-    int height = desc.height;
-    if (desc.points != 0) {
-        WindowDc screen(nullptr);
-        const int dpi = screen ? ::GetDeviceCaps(screen.Get(), LOGPIXELSY) : 96;
-        height = -::MulDiv(desc.points, dpi, 72);
-    }
+    const int height =
+        desc.points != 0 ? -::MulDiv(desc.points, dpi, 72) : ScaleToDpi(desc.height, dpi);
     lf.lfHeight = height;
     lf.lfWeight = desc.bold ? FW_BOLD : FW_NORMAL;
     lf.lfItalic = desc.italic ? TRUE : FALSE;
@@ -145,24 +141,25 @@ namespace {
 
 struct FontKey {
     FontSpec desc;
+    int dpi;
     bool operator<(const FontKey& other) const {
         const auto& a = desc;
         const auto& b = other.desc;
-        return std::tie(a.face, a.height, a.points, a.bold, a.italic, a.underline) <
-               std::tie(b.face, b.height, b.points, b.bold, b.italic, b.underline);
+        return std::tie(a.face, a.height, a.points, a.bold, a.italic, a.underline, dpi) <
+               std::tie(b.face, b.height, b.points, b.bold, b.italic, b.underline, other.dpi);
     }
 };
 
 }  // namespace
 
-HFONT SharedFont(const FontSpec& desc) {
+HFONT SharedFont(const FontSpec& desc, int dpi) {
     static std::map<FontKey, FontHandle> fonts;
-    auto found = fonts.find(FontKey{desc});
+    auto found = fonts.find(FontKey{desc, dpi});
     if (found != fonts.end()) return found->second.Get();
-    FontHandle font = MakeFont(desc);
+    FontHandle font = MakeFont(desc, dpi);
     if (!font) return static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
     HFONT handle = font.Get();
-    fonts.emplace(FontKey{desc}, std::move(font));
+    fonts.emplace(FontKey{desc, dpi}, std::move(font));
     return handle;
 }
 

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "util/DpiScale.h"
 #include "util/zt_Graph.h"
 #include "win/Handle.h"
 
@@ -41,8 +42,8 @@ std::optional<Picture> ReadBitmap(HBITMAP bitmap);
 void DrawPicture(HDC dc, const Picture& picture, int x, int y,
                  std::optional<Colour> transparent = std::nullopt);
 
-// A font by face and size. height is in pixels as in LOGFONT (negative: character height,
-// positive: cell height); points, when not 0, takes its place and is converted for the screen.
+// A font by face and size. height is in 96-DPI pixels as in LOGFONT (negative: character height,
+// positive: cell height); points, when not 0, takes its place. Both are made for a DPI.
 struct FontSpec {
     std::string face = "MS Sans Serif";
     int height = -11;
@@ -52,11 +53,11 @@ struct FontSpec {
     bool underline = false;
     bool operator==(const FontSpec&) const = default;
 };
-FontHandle MakeFont(const FontSpec& desc);
+FontHandle MakeFont(const FontSpec& desc, int dpi);
 
 // Fonts and solid brushes shared by every window for the whole run: controls keep only their
 // description, never a handle. The caches are bounded by the few fonts and colours in use.
-HFONT SharedFont(const FontSpec& desc);
+HFONT SharedFont(const FontSpec& desc, int dpi);
 HBRUSH SharedBrush(Colour colour);
 
 // Fills a rectangle with a colour.

@@ -11,12 +11,18 @@ RECT ToRect(const CanvasRect& r) {
     return {r.left, r.top, r.right, r.bottom};
 }
 
-void PaintOn(HWND window, HDC dc, HFONT font, const CanvasPainter& paint) {
+void PaintOn(HWND window, HDC dc, HFONT font, const CanvasPainter& paint, int dpi) {
     RECT client{};
     ::GetClientRect(window, &client);
     Offscreen offscreen(dc, client.right, client.bottom);
     GdiCanvas canvas(offscreen.Dc() ? offscreen.Dc() : dc, font);
-    paint(canvas, client.right, client.bottom);
+    if (dpi > 0) {
+        ScaledCanvas scaled(canvas, dpi);
+        paint(scaled, ScaleFromDpi(static_cast<int>(client.right), dpi),
+              ScaleFromDpi(static_cast<int>(client.bottom), dpi));
+    } else {
+        paint(canvas, client.right, client.bottom);
+    }
     offscreen.Copy();
 }
 
@@ -74,15 +80,15 @@ void Offscreen::Copy() {
 }
 
 std::optional<LRESULT> PaintMessage(HWND window, UINT msg, WPARAM wp, HFONT font,
-                                    const CanvasPainter& paint) {
+                                    const CanvasPainter& paint, int dpi) {
     switch (msg) {
         case WM_PAINT: {
             PaintGuard guard(window);
-            if (guard.Dc()) PaintOn(window, guard.Dc(), font, paint);
+            if (guard.Dc()) PaintOn(window, guard.Dc(), font, paint, dpi);
             return 0;
         }
         case WM_PRINTCLIENT:
-            PaintOn(window, reinterpret_cast<HDC>(wp), font, paint);
+            PaintOn(window, reinterpret_cast<HDC>(wp), font, paint, dpi);
             return 0;
         case WM_ERASEBKGND:
             return 1;  // painting covers everything

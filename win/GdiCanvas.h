@@ -48,9 +48,10 @@ class Offscreen {
 
 // Answers the painting messages of a window that draws all of its client area through a Canvas
 // (WM_PAINT and WM_PRINTCLIENT through an off-screen bitmap, WM_ERASEBKGND as done); nothing for
-// other messages.
+// other messages. With a DPI the painter draws in 96-DPI figures (width and height too), scaled;
+// without, in the window's pixels.
 using CanvasPainter = std::function<void(Canvas& canvas, int width, int height)>;
 std::optional<LRESULT> PaintMessage(HWND window, UINT msg, WPARAM wp, HFONT font,
-                                    const CanvasPainter& paint);
+                                    const CanvasPainter& paint, int dpi = 0);
 
 }  // namespace win

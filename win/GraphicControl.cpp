@@ -30,8 +30,7 @@ bool Control::CreateGraphic(const ControlParams& params, std::string_view text) 
     graphic_ = true;
     visible_ = params.visible;
     enabled_ = params.enabled;
-    bounds_ = {params.x, params.y, params.x + std::max(0, params.width),
-               params.y + std::max(0, params.height)};
+    bounds_ = ScaleToDpi(design_, Dpi());
     text_ = std::string(text);
     id_ = form->NextControlId();
     parent_->graphics_.push_back(this);

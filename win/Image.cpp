@@ -11,7 +11,7 @@ bool Image::Create(const ImageParams& params) {
     return CreateGraphic(CommonParams(params));
 }
 
-void Image::SetPicture(const Picture& picture) {
+void Image::SetPicture(const ScalablePicture& picture) {
     if (picture == picture_) return;
     picture_ = picture;
     Invalidate();
@@ -23,16 +23,17 @@ void Image::SetTransparent(bool transparent) {
 }
 
 void Image::PaintGraphic(HDC dc, const RECT& bounds) {
-    if (picture_.Empty()) return;
+    const Picture& picture = picture_.At(Dpi());
+    if (picture.Empty()) return;
     int x = bounds.left;
     int y = bounds.top;
     if (centre_) {
-        x += (bounds.right - bounds.left - picture_.width) / 2;
-        y += (bounds.bottom - bounds.top - picture_.height) / 2;
+        x += (bounds.right - bounds.left - picture.width) / 2;
+        y += (bounds.bottom - bounds.top - picture.height) / 2;
     }
     std::optional<Colour> mask;
-    if (transparent_) mask = TransparentColour(picture_);
-    DrawPicture(dc, picture_, x, y, mask);
+    if (transparent_) mask = TransparentColour(picture);
+    DrawPicture(dc, picture, x, y, mask);
 }
 
 void Image::MouseDown(Point, bool doubleClick) {

@@ -3,14 +3,14 @@
 
 #include <functional>
 
-#include "util/zt_Graph.h"
+#include "util/ScalablePicture.h"
 #include "win/Control.h"
 
 namespace win {
 
 struct ImageParams {
     WIN_CONTROL_PARAMS
-    Picture picture{};
+    ScalablePicture picture{};
     bool centre = false;       // centred in the control, else at the top left
     bool transparent = false;  // the bottom-left pixel's colour is left out
 };
@@ -18,10 +18,11 @@ struct ImageParams {
 class Image : public Control {
   public:
     bool Create(const ImageParams& params);
-    // An empty picture shows nothing (what lies under it).
-    const Picture& GetPicture() const { return picture_; }
-    void SetPicture(const Picture& picture);
-    void Clear() { SetPicture(Picture{}); }
+    // An empty picture shows nothing (what lies under it). It shows at the form's DPI;
+    // GetPicture gives the 96-DPI one.
+    const Picture& GetPicture() const { return picture_.Design(); }
+    void SetPicture(const ScalablePicture& picture);
+    void Clear() { SetPicture(ScalablePicture{}); }
     bool Transparent() const { return transparent_; }
     void SetTransparent(bool transparent);
 
@@ -32,7 +33,7 @@ class Image : public Control {
     void MouseDown(Point p, bool doubleClick) override;
 
   private:
-    Picture picture_;
+    ScalablePicture picture_;
     bool centre_ = false;
     bool transparent_ = false;
 };

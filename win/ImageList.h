@@ -1,9 +1,11 @@
-// An image list of Pictures of one size, masked by a transparent colour.
+// An image list of pictures of one size, masked by a transparent colour, at a DPI: the size is a
+// 96-DPI figure, the pictures are made for the DPI the list is set to (at 96 until told).
 #pragma once
 
 #include <optional>
+#include <vector>
 
-#include "util/zt_Graph.h"
+#include "util/ScalablePicture.h"
 #include "win/Handle.h"
 
 namespace win {
@@ -16,30 +18,44 @@ class ImageList {
     // previous content.
     bool Create(int width, int height);
 
-    int Width() const { return width_; }
-    int Height() const { return height_; }
+    // The size of the images at the list's DPI, in pixels.
+    int Width() const { return ScaleToDpi(width_, dpi_); }
+    int Height() const { return ScaleToDpi(height_, dpi_); }
     int Count() const;
     HIMAGELIST Handle() const { return list_.Get(); }
 
+    // Makes every picture anew for a DPI (the handle stays); nothing when it has it already.
+    void SetDpi(int dpi);
+    int Dpi() const { return dpi_; }
+
     // Adds a picture of the list's size; pixels of the mask colour become transparent.
     // Returns its index, or -1 (wrong size, no list, out of memory).
-    int Add(const Picture& picture, Colour mask);
+    int Add(const ScalablePicture& picture, Colour mask);
     // Adds with the picture's bottom-left pixel as the mask colour.
-    int Add(const Picture& picture);
-    bool Replace(int index, const Picture& picture, Colour mask);
+    int Add(const ScalablePicture& picture);
+    bool Replace(int index, const ScalablePicture& picture, Colour mask);
     bool Remove(int index);
     void Clear();
 
     // Draws an image at (x, y): transparent leaves the masked pixels out, otherwise they show
     // in the list's background colour.
     bool Draw(int index, HDC dc, int x, int y, bool transparent = true) const;
-    // The image as a picture, masked pixels in the given colour; nothing for a bad index.
+    // The image at the list's DPI as a picture, masked pixels in the given colour; nothing for a
+    // bad index.
     std::optional<Picture> GetPicture(int index, Colour background) const;
 
   private:
+    struct Entry {
+        ScalablePicture picture;
+        Colour mask;
+    };
+    int AddToList(const Entry& entry);
+
     ImageListHandle list_;
+    std::vector<Entry> entries_;
     int width_ = 0;
     int height_ = 0;
+    int dpi_ = kDesignDpi;
 };
 
 }  // namespace win

@@ -52,12 +52,16 @@ void Label::FitToText() {
     const std::wstring text = Widen(Text());
     WindowDc screen(nullptr);
     if (!screen) return;
-    SelectGuard font(screen.Get(), SharedFont(Font()));
-    RECT r{0, 0, wordWrap_ ? Width() : 0, 0};
+    SelectGuard font(screen.Get(), DrawFont());
+    const RECT now = PixelBounds();
+    RECT r{0, 0, wordWrap_ ? now.right - now.left : 0, 0};
     ::DrawTextW(screen.Get(), text.c_str(), static_cast<int>(text.size()), &r,
                 DrawFlags(TextAlign::Left, wordWrap_) | DT_CALCRECT);
-    SetWidth(r.right - r.left);
-    SetHeight(r.bottom - r.top);
+    SetPixelBounds({now.left, now.top, now.left + r.right - r.left, now.top + r.bottom - r.top});
+}
+
+void Label::DpiChanged() {
+    if (autoSize_) FitToText();
 }
 
 void Label::PaintGraphic(HDC dc, const RECT& bounds) {
@@ -72,7 +76,7 @@ void Label::Paint(HDC dc, const RECT& r) {
         PaintParentBackground(dc);  // a graphic label lies on what its container painted
     }
     const std::wstring text = Widen(Text());
-    SelectGuard font(dc, SharedFont(Font()));
+    SelectGuard font(dc, DrawFont());
     ::SetBkMode(dc, TRANSPARENT);
     const UINT flags = DrawFlags(alignment_, wordWrap_);
     if (Enabled()) {
@@ -81,7 +85,7 @@ void Label::Paint(HDC dc, const RECT& r) {
     } else {
         // Disabled text: embossed, as Windows draws it.
         RECT shadow = client;
-        ::OffsetRect(&shadow, 1, 1);
+        ::OffsetRect(&shadow, LineWidthAt(Dpi()), LineWidthAt(Dpi()));
         ::SetTextColor(dc, ToColorRef(clBtnHighlight));
         ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &shadow, flags);
         ::SetTextColor(dc, ToColorRef(clBtnShadow));

@@ -24,11 +24,14 @@ class Label : public Control {
     TextAlign Alignment() const { return alignment_; }
     void SetAlignment(TextAlign alignment);
     bool Transparent() const { return transparent_; }
+    bool WordWrap() const { return wordWrap_; }
+    bool AutoSize() const { return autoSize_; }
     void SetTransparent(bool transparent);
 
   protected:
     std::optional<LRESULT> WindowMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     void PaintGraphic(HDC dc, const RECT& bounds) override;
+    void DpiChanged() override;
 
   private:
     void Paint(HDC dc, const RECT& r);

@@ -87,7 +87,7 @@ int ListBox::ItemAtPos(int x, int y, bool existing) const {
     RECT client{};
     ::GetClientRect(Handle(), &client);
     if (count > 0 && x >= client.left && x < client.right && y >= client.top && y < client.bottom) {
-        const int height = ItemHeight();
+        const int height = PixelItemHeight();
         if (height > 0) {
             const int index = TopIndex() + y / height;
             if (index < count) return index;
@@ -102,17 +102,22 @@ RECT ListBox::ItemRect(int index) const {
     return r;
 }
 
-int ListBox::ItemHeight() const {
+int ListBox::PixelItemHeight() const {
     if (!Exists()) return 0;
     const LRESULT height = ::SendMessageW(Handle(), LB_GETITEMHEIGHT, 0, 0);
     return height == LB_ERR ? 0 : static_cast<int>(height);
 }
 
 void ListBox::SetItemHeight(int height) {
-    if (Exists() && height > 0 && height < 256) {
-        ::SendMessageW(Handle(), LB_SETITEMHEIGHT, 0, MAKELPARAM(height, 0));
+    if (Exists() && height > 0 && Scaled(height) < 256) {
+        itemHeight_ = height;
+        ::SendMessageW(Handle(), LB_SETITEMHEIGHT, 0, MAKELPARAM(Scaled(height), 0));
         Invalidate();
     }
+}
+
+void ListBox::DpiChanged() {
+    SetItemHeight(itemHeight_);
 }
 
 int ListBox::TopIndex() const {
@@ -134,7 +139,7 @@ std::optional<LRESULT> ListBox::ReflectDrawItem(const DRAWITEMSTRUCT& item) {
     const RECT rect = item.rcItem;
     const ItemState state{(item.itemState & ODS_SELECTED) != 0, (item.itemState & ODS_FOCUS) != 0};
     if (item.itemID != static_cast<UINT>(-1)) {
-        SelectGuard font(dc, SharedFont(Font()));
+        SelectGuard font(dc, DrawFont());
         const int saved = ::SaveDC(dc);
         if (OnDrawItem) {
             OnDrawItem(static_cast<int>(item.itemID), dc, rect, state);
@@ -144,7 +149,7 @@ std::optional<LRESULT> ListBox::ReflectDrawItem(const DRAWITEMSTRUCT& item) {
             ::SetTextColor(dc, ToColorRef(state.selected ? clHighlightText : TextColour()));
             const std::wstring text = Widen(Item(static_cast<int>(item.itemID)));
             RECT textRect = rect;
-            textRect.left += 2;
+            textRect.left += Scaled(2);
             ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &textRect,
                         DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
         }

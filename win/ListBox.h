@@ -36,12 +36,14 @@ class ListBox : public Control {
     // The selected item, -1 for none.
     int ItemIndex() const;
     void SetItemIndex(int index);
-    // The item at a point in client coordinates: with existing, only a real item counts
-    // (else -1); without, a point below the last item gives Count().
+    // The item at a point in client pixels: with existing, only a real item counts (else -1);
+    // without, a point below the last item gives Count().
     int ItemAtPos(int x, int y, bool existing = true) const;
-    RECT ItemRect(int index) const;
-    int ItemHeight() const;
+    RECT ItemRect(int index) const;  // in client pixels
+    // The height of every item, a 96-DPI figure; the items stand at its scaled height.
+    int ItemHeight() const { return Exists() ? itemHeight_ : 0; }
     void SetItemHeight(int height);
+    int PixelItemHeight() const;
     int TopIndex() const;
 
     // Draws one item; the DC has the list's font, and the focus rectangle is drawn after.
@@ -60,10 +62,12 @@ class ListBox : public Control {
     std::optional<LRESULT> ReflectCommand(int id, int code) override;
     std::optional<LRESULT> ReflectDrawItem(const DRAWITEMSTRUCT& item) override;
     std::optional<LRESULT> WindowMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+    void DpiChanged() override;
 
   private:
     bool DragOver(int x, int y);
     void EndDrag(bool drop, int x, int y);
+    int itemHeight_ = 16;
     bool dragAutomatic_ = false;
     bool dragging_ = false;
     bool dragCandidate_ = false;  // left button down on an item, not yet moved far enough

@@ -85,11 +85,13 @@ void PageControl::CaptionChanged(TabSheet& page) {
 void PageControl::LayoutPages() {
     const RECT r = DisplayRect();
     for (TabSheet* page : pages_) {
-        const RECT b = page->Bounds();
-        if (b.left != r.left || b.top != r.top || b.right != r.right || b.bottom != r.bottom) {
-            page->SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
-        }
+        const RECT b = page->PixelBounds();
+        if (!::EqualRect(&b, &r)) page->SetPixelBounds(r);
     }
+}
+
+void PageControl::DpiChanged() {
+    LayoutPages();
 }
 
 void PageControl::ShowPage(int index) {

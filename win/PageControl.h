@@ -38,7 +38,7 @@ class PageControl : public Control, public Container {
     void SelectNextPage(bool forward);
     std::function<void()> OnChange;
 
-    // The area the pages fill, in the control's client coordinates.
+    // The area the pages fill, in the control's client pixels.
     RECT DisplayRect() const;
 
     // ---- Container
@@ -50,6 +50,7 @@ class PageControl : public Control, public Container {
   protected:
     std::optional<LRESULT> ReflectNotify(NMHDR& header) override;
     std::optional<LRESULT> WindowMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+    void DpiChanged() override;
 
   private:
     friend class TabSheet;

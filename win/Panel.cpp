@@ -82,9 +82,10 @@ void Panel::SetBevel(BevelKind outer, BevelKind inner, int width) {
 RECT Panel::AlignRect() const {
     RECT r{};
     ::GetClientRect(Handle(), &r);
+    const int width = bevelWidth_ * LineWidthAt(Dpi());
     int inset = 0;
-    if (outer_ != BevelKind::None) inset += bevelWidth_;
-    if (inner_ != BevelKind::None) inset += bevelWidth_;
+    if (outer_ != BevelKind::None) inset += width;
+    if (inner_ != BevelKind::None) inset += width;
     ::InflateRect(&r, -inset, -inset);
     return r;
 }
@@ -93,11 +94,12 @@ void Panel::PaintContainer(HDC dc) {
     RECT client{};
     ::GetClientRect(Handle(), &client);
     FillSolid(dc, client, Background());
-    RECT inside = DrawBevel(dc, client, outer_, bevelWidth_);
-    inside = DrawBevel(dc, inside, inner_, bevelWidth_);
+    const int width = bevelWidth_ * LineWidthAt(Dpi());
+    RECT inside = DrawBevel(dc, client, outer_, width);
+    inside = DrawBevel(dc, inside, inner_, width);
     const std::wstring caption = Widen(Text());
     if (!caption.empty()) {
-        SelectGuard font(dc, SharedFont(Font()));
+        SelectGuard font(dc, DrawFont());
         ::SetBkMode(dc, TRANSPARENT);
         ::SetTextColor(dc, ToColorRef(TextColour()));
         ::DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &inside,
@@ -121,7 +123,7 @@ void GroupBox::PaintContainer(HDC dc) {
     RECT client{};
     ::GetClientRect(Handle(), &client);
     FillSolid(dc, client, Background());
-    SelectGuard font(dc, SharedFont(Font()));
+    SelectGuard font(dc, DrawFont());
     TEXTMETRICW metrics{};
     ::GetTextMetricsW(dc, &metrics);
     RECT frame = client;
@@ -131,13 +133,17 @@ void GroupBox::PaintContainer(HDC dc) {
     if (!caption.empty()) {
         SIZE extent{};
         ::GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
-        RECT text{8, 0, 8 + extent.cx + 4, metrics.tmHeight};
+        const RECT text = CaptionRect(extent.cx, metrics.tmHeight);
         FillSolid(dc, text, Background());
         ::SetBkMode(dc, TRANSPARENT);
         ::SetTextColor(dc, ToColorRef(Enabled() ? TextColour() : clGrayText));
-        ::TextOutW(dc, text.left + 2, 0, caption.c_str(), static_cast<int>(caption.size()));
+        ::TextOutW(dc, text.left + Scaled(2), 0, caption.c_str(), static_cast<int>(caption.size()));
     }
     if (OnPaint) OnPaint(dc, client);
+}
+
+RECT GroupBox::CaptionRect(int textWidth, int textHeight) const {
+    return {Scaled(8), 0, Scaled(8) + textWidth + Scaled(4), textHeight};
 }
 
 // ---- Bevel
@@ -158,37 +164,41 @@ void Bevel::PaintGraphic(HDC dc, const RECT& bounds) {
     const Colour light = clBtnHighlight;
     const Colour first = style_ == BevelKind::Raised ? light : dark;
     const Colour second = style_ == BevelKind::Raised ? dark : light;
+    const int w = LineWidthAt(Dpi());
     switch (shape_) {
         case BevelShape::Box:
-            DrawBevel(dc, r, style_, 1);
+            DrawBevel(dc, r, style_, w);
             break;
-        case BevelShape::Frame: {
+        case BevelShape::Frame:
             // An etched frame: two offset rectangles.
-            RECT outer = r;
-            outer.right -= 1;
-            outer.bottom -= 1;
-            RECT inner = r;
-            inner.left += 1;
-            inner.top += 1;
-            ::FrameRect(dc, &inner, SharedBrush(second));
-            ::FrameRect(dc, &outer, SharedBrush(first));
+            for (int i = 0; i < w; ++i) {
+                RECT outer = r;
+                ::InflateRect(&outer, -i, -i);
+                outer.right -= w;
+                outer.bottom -= w;
+                RECT inner = r;
+                ::InflateRect(&inner, -i, -i);
+                inner.left += w;
+                inner.top += w;
+                ::FrameRect(dc, &inner, SharedBrush(second));
+                ::FrameRect(dc, &outer, SharedBrush(first));
+            }
             break;
-        }
         case BevelShape::TopLine:
-            FillSolid(dc, {r.left, r.top, r.right, r.top + 1}, first);
-            FillSolid(dc, {r.left, r.top + 1, r.right, r.top + 2}, second);
+            FillSolid(dc, {r.left, r.top, r.right, r.top + w}, first);
+            FillSolid(dc, {r.left, r.top + w, r.right, r.top + 2 * w}, second);
             break;
         case BevelShape::BottomLine:
-            FillSolid(dc, {r.left, r.bottom - 2, r.right, r.bottom - 1}, first);
-            FillSolid(dc, {r.left, r.bottom - 1, r.right, r.bottom}, second);
+            FillSolid(dc, {r.left, r.bottom - 2 * w, r.right, r.bottom - w}, first);
+            FillSolid(dc, {r.left, r.bottom - w, r.right, r.bottom}, second);
             break;
         case BevelShape::LeftLine:
-            FillSolid(dc, {r.left, r.top, r.left + 1, r.bottom}, first);
-            FillSolid(dc, {r.left + 1, r.top, r.left + 2, r.bottom}, second);
+            FillSolid(dc, {r.left, r.top, r.left + w, r.bottom}, first);
+            FillSolid(dc, {r.left + w, r.top, r.left + 2 * w, r.bottom}, second);
             break;
         case BevelShape::RightLine:
-            FillSolid(dc, {r.right - 2, r.top, r.right - 1, r.bottom}, first);
-            FillSolid(dc, {r.right - 1, r.top, r.right, r.bottom}, second);
+            FillSolid(dc, {r.right - 2 * w, r.top, r.right - w, r.bottom}, first);
+            FillSolid(dc, {r.right - w, r.top, r.right, r.bottom}, second);
             break;
     }
 }

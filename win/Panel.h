@@ -61,6 +61,8 @@ class GroupBox : public ContainerControl {
   public:
     bool Create(const GroupBoxParams& params);
     void SetText(std::string_view text) override;
+    // Where a caption of this size goes, in pixels of the client area (its gap in the frame).
+    RECT CaptionRect(int textWidth, int textHeight) const;
 
   protected:
     void PaintContainer(HDC dc) override;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "win/Dpi.h"
 #include "win/Form.h"
 #include "win/Gdi.h"
 #include "win/Text.h"
@@ -28,6 +29,7 @@ std::wstring ItemText(const std::string& caption, const std::string& shortcut) {
 
 bool PopupMenu::Create(Form* owner, ImageList* images) {
     owner_ = owner;
+    measuredDpi_ = Dpi();
     images_ = images;
     menu_.Reset(::CreatePopupMenu());
     return static_cast<bool>(menu_);
@@ -75,6 +77,18 @@ bool PopupMenu::Popup(int screenX, int screenY) {
     if (!menu_ || !owner_ || !owner_->Handle()) return false;
     if (OnPopup) OnPopup();
     HWND owner = owner_->Handle();
+    if (images_) images_->SetDpi(owner_->Dpi());
+    if (measuredDpi_ != owner_->Dpi()) {
+        // The items measured at another DPI are measured again (setting their type asks that).
+        measuredDpi_ = owner_->Dpi();
+        for (const auto& e : items_) {
+            MENUITEMINFOW info{};
+            info.cbSize = sizeof info;
+            info.fMask = MIIM_FTYPE;
+            info.fType = MFT_OWNERDRAW | (IsSeparator(e->caption) ? MFT_SEPARATOR : 0);
+            ::SetMenuItemInfoW(menu_.Get(), static_cast<UINT>(e->id), FALSE, &info);
+        }
+    }
     // A popup menu closes properly only when its owner is the foreground window.
     ::SetForegroundWindow(owner);
     const int chosen = static_cast<int>(::TrackPopupMenuEx(
@@ -102,18 +116,22 @@ std::optional<LRESULT> PopupMenu::HandleDrawItem(const DRAWITEMSTRUCT& item) {
     return TRUE;
 }
 
+int PopupMenu::Dpi() const {
+    return owner_ ? owner_->Dpi() : kDesignDpi;
+}
+
 void PopupMenu::Measure(MEASUREITEMSTRUCT& item) {
     const Entry* e = Find(static_cast<int>(item.itemID));
+    const int dpi = Dpi();
     if (!e || IsSeparator(e->caption)) {
-        item.itemWidth = 20;
-        item.itemHeight = kSeparatorHeight;
+        item.itemWidth = static_cast<UINT>(ScaleToDpi(20, dpi));
+        item.itemHeight = static_cast<UINT>(ScaleToDpi(kSeparatorHeight, dpi));
         return;
     }
-    const int pictureSide = images_ ? std::max(images_->Width(), images_->Height()) : 16;
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-    FontHandle font(::CreateFontIndirectW(&metrics.lfMenuFont));
+    const int pictureSide =
+        images_ ? std::max(images_->Width(), images_->Height()) : ScaleToDpi(16, dpi);
+    const LOGFONTW menuFont = MenuFontAt(dpi);
+    FontHandle font(::CreateFontIndirectW(&menuFont));
     WindowDc screen(nullptr);
     SIZE extent{};
     if (screen) {
@@ -122,8 +140,10 @@ void PopupMenu::Measure(MEASUREITEMSTRUCT& item) {
             Widen(e->shortcut.empty() ? e->caption : e->caption + "   " + e->shortcut);
         ::GetTextExtentPoint32W(screen.Get(), text.c_str(), static_cast<int>(text.size()), &extent);
     }
-    item.itemWidth = static_cast<UINT>(kPictureMargin * 2 + pictureSide + kTextGap + extent.cx);
-    item.itemHeight = static_cast<UINT>(std::max<LONG>(pictureSide + 4, extent.cy + 4));
+    item.itemWidth =
+        static_cast<UINT>(ScaleToDpi(kPictureMargin * 2 + kTextGap, dpi) + pictureSide + extent.cx);
+    item.itemHeight = static_cast<UINT>(
+        std::max<LONG>(pictureSide + ScaleToDpi(4, dpi), extent.cy + ScaleToDpi(4, dpi)));
 }
 
 void PopupMenu::Draw(const DRAWITEMSTRUCT& item) {
@@ -132,39 +152,42 @@ void PopupMenu::Draw(const DRAWITEMSTRUCT& item) {
     RECT r = item.rcItem;
     FillSolid(dc, r, clBtnFace);
     if (!e) return;
+    const int dpi = Dpi();
+    const int margin = ScaleToDpi(kPictureMargin, dpi);
     if (IsSeparator(e->caption)) {
-        RECT line{r.left + 2, (r.top + r.bottom) / 2 - 1, r.right - 2, (r.top + r.bottom) / 2 + 1};
+        const int inset = ScaleToDpi(2, dpi);
+        RECT line{r.left + inset, (r.top + r.bottom) / 2 - 1, r.right - inset,
+                  (r.top + r.bottom) / 2 + 1};
         ::DrawEdge(dc, &line, EDGE_ETCHED, BF_TOP);
         return;
     }
     const bool disabled = (item.itemState & ODS_DISABLED) != 0;
     const bool selected = (item.itemState & ODS_SELECTED) != 0;
     if (selected && !disabled) FillSolid(dc, r, clHighlight);
-    const int pictureSide = images_ ? std::max(images_->Width(), images_->Height()) : 16;
+    const int pictureSide =
+        images_ ? std::max(images_->Width(), images_->Height()) : ScaleToDpi(16, dpi);
     if (images_ && e->image >= 0) {
         const int y = r.top + (r.bottom - r.top - images_->Height()) / 2;
         if (disabled) {
-            ::ImageList_DrawEx(images_->Handle(), e->image, dc, r.left + kPictureMargin, y, 0, 0,
-                               CLR_NONE, CLR_NONE, ILD_TRANSPARENT | ILD_BLEND50);
+            ::ImageList_DrawEx(images_->Handle(), e->image, dc, r.left + margin, y, 0, 0, CLR_NONE,
+                               CLR_NONE, ILD_TRANSPARENT | ILD_BLEND50);
         } else {
-            images_->Draw(e->image, dc, r.left + kPictureMargin, y, true);
+            images_->Draw(e->image, dc, r.left + margin, y, true);
         }
     }
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-    FontHandle font(::CreateFontIndirectW(&metrics.lfMenuFont));
+    const LOGFONTW menuFont = MenuFontAt(dpi);
+    FontHandle font(::CreateFontIndirectW(&menuFont));
     SelectGuard select(dc, font.Get());
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, ToColorRef(disabled ? clGrayText : selected ? clHighlightText : clBtnText));
     RECT text = r;
-    text.left += kPictureMargin * 2 + pictureSide + kTextGap - kPictureMargin;
+    text.left += margin + pictureSide + ScaleToDpi(kTextGap, dpi);
     const std::wstring caption = Widen(e->caption);
     ::DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
                 DT_SINGLELINE | DT_VCENTER | (item.itemState & ODS_NOACCEL ? DT_HIDEPREFIX : 0));
     if (!e->shortcut.empty()) {
         const std::wstring shortcut = Widen(e->shortcut);
-        text.right -= kPictureMargin;
+        text.right -= margin;
         ::DrawTextW(dc, shortcut.c_str(), static_cast<int>(shortcut.size()), &text,
                     DT_SINGLELINE | DT_VCENTER | DT_RIGHT | DT_NOPREFIX);
     }

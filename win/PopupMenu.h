@@ -86,12 +86,14 @@ class PopupMenu {
     Entry* Find(int id);
     // The item's text and size anew, after its caption or shortcut changed.
     void Refresh(const Entry& e);
+    int Dpi() const;  // the owner's: the menu shows on its monitor
     void Measure(MEASUREITEMSTRUCT& item);
     void Draw(const DRAWITEMSTRUCT& item);
 
     MenuHandle menu_;
     Form* owner_ = nullptr;
     ImageList* images_ = nullptr;
+    int measuredDpi_ = 0;  // the items' sizes are for this DPI
     std::vector<std::unique_ptr<Entry>> items_;
     int nextId_ = 1;
 };

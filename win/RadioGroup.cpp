@@ -63,24 +63,32 @@ void RadioGroup::SetItemIndex(int index) {
 void RadioGroup::Arrange() {
     if (buttons_.empty()) return;
     WindowDc screen(Handle());
-    int textHeight = 13;
+    int textHeight = Scaled(13);
     if (screen) {
-        SelectGuard font(screen.Get(), SharedFont(Font()));
+        SelectGuard font(screen.Get(), DrawFont());
         TEXTMETRICW metrics{};
         if (::GetTextMetricsW(screen.Get(), &metrics)) textHeight = metrics.tmHeight;
     }
-    // Below the caption the height is shared evenly by the rows, the width by the columns.
+    // In pixels: below the caption the height is shared evenly by the rows, the width by the
+    // columns.
+    RECT client{};
+    ::GetClientRect(Handle(), &client);
     const int count = ItemCount();
     const int perColumn = (count + columns_ - 1) / columns_;
-    const int columnWidth = (Width() - 10) / columns_;
-    const int free = Height() - textHeight - 5;
+    const int columnWidth = (client.right - Scaled(10)) / columns_;
+    const int free = client.bottom - textHeight - Scaled(5);
     const int rowHeight = std::max(1, free / perColumn);
-    const int topMargin = textHeight + 1 + (free % perColumn) / 2;
+    const int topMargin = textHeight + Scaled(1) + (free % perColumn) / 2;
     for (int i = 0; i < count; ++i) {
-        buttons_[static_cast<std::size_t>(i)]->SetBounds(8 + (i / perColumn) * columnWidth,
-                                                         topMargin + (i % perColumn) * rowHeight,
-                                                         columnWidth - 4, rowHeight);
+        const int left = Scaled(8) + (i / perColumn) * columnWidth;
+        const int top = topMargin + (i % perColumn) * rowHeight;
+        buttons_[static_cast<std::size_t>(i)]->SetPixelBounds(
+            {left, top, left + columnWidth - Scaled(4), top + rowHeight});
     }
+}
+
+void RadioGroup::DpiChanged() {
+    Arrange();
 }
 
 std::optional<LRESULT> RadioGroup::WindowMessage(UINT msg, WPARAM wp, LPARAM lp) {

@@ -38,6 +38,7 @@ class RadioGroup : public GroupBox {
 
   protected:
     std::optional<LRESULT> WindowMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+    void DpiChanged() override;
 
   private:
     void Arrange();

@@ -22,7 +22,7 @@ bool SpeedButton::Create(const SpeedButtonParams& params) {
     return true;
 }
 
-void SpeedButton::SetGlyph(const Picture& glyph) {
+void SpeedButton::SetGlyph(const ScalablePicture& glyph) {
     if (glyph == glyph_) return;
     glyph_ = glyph;
     Invalidate();
@@ -73,7 +73,8 @@ void SpeedButton::SetHot(bool hot) {
 }
 
 bool SpeedButton::Inside(Point p) const {
-    return p.x >= 0 && p.y >= 0 && p.x < Width() && p.y < Height();
+    const RECT r = PixelBounds();
+    return p.x >= 0 && p.y >= 0 && p.x < r.right - r.left && p.y < r.bottom - r.top;
 }
 
 void SpeedButton::MouseEnter() {
@@ -121,13 +122,14 @@ void SpeedButton::PaintGraphic(HDC dc, const RECT& bounds) {
         const Colour light = MakeColour((GetRValue(base) + 255) / 2, (GetGValue(base) + 255) / 2,
                                         (GetBValue(base) + 255) / 2);
         RECT inner = r;
-        ::InflateRect(&inner, -1, -1);
+        ::InflateRect(&inner, -LineWidthAt(Dpi()), -LineWidthAt(Dpi()));
         FillSolid(dc, inner, light);
     }
+    const int line = LineWidthAt(Dpi());
     if (sunken) {
-        DrawBevel(dc, r, BevelKind::Lowered, 1);
+        DrawBevel(dc, r, BevelKind::Lowered, line);
     } else if (!flat_ || (hot_ && enabled)) {
-        DrawBevel(dc, r, BevelKind::Raised, 1);
+        DrawBevel(dc, r, BevelKind::Raised, line);
     }
     // Under the glyph, which a small button's focus rectangle would cross.
     HWND window = Handle() ? Handle() : (Parent() ? Parent()->ContainerHandle() : nullptr);
@@ -143,7 +145,7 @@ void SpeedButton::PaintGraphic(HDC dc, const RECT& bounds) {
     // "&" is underlined while the window shows its access keys.
     const std::wstring caption = showCaption_ ? Widen(Text()) : std::wstring();
     const UINT prefix = window && KeyboardCue(window, UISF_HIDEACCEL) ? 0 : DT_HIDEPREFIX;
-    SelectGuard font(dc, SharedFont(Font()));
+    SelectGuard font(dc, DrawFont());
     SIZE textSize{};
     if (!caption.empty()) {
         RECT measure{0, 0, 0, 0};
@@ -151,15 +153,16 @@ void SpeedButton::PaintGraphic(HDC dc, const RECT& bounds) {
                     DT_SINGLELINE | DT_CALCRECT | prefix);
         textSize = {measure.right - measure.left, measure.bottom - measure.top};
     }
-    const int gap = (!glyph_.Empty() && !caption.empty()) ? 4 : 0;
-    const int glyphWidth = glyph_.Empty() ? 0 : glyph_.width;
+    const Picture& glyph = glyph_.At(Dpi());
+    const int gap = (!glyph.Empty() && !caption.empty()) ? Scaled(4) : 0;
+    const int glyphWidth = glyph.Empty() ? 0 : glyph.width;
     const int total = glyphWidth + gap + textSize.cx;
-    const int offset = sunken ? 1 : 0;
+    const int offset = sunken ? line : 0;
     int x = r.left + (r.right - r.left - total) / 2 + offset;
-    if (!glyph_.Empty()) {
-        const int y = r.top + (r.bottom - r.top - glyph_.height) / 2 + offset;
-        const Colour transparent = TransparentColour(glyph_);
-        DrawPicture(dc, enabled ? glyph_ : Greyed(glyph_, transparent), x, y, transparent);
+    if (!glyph.Empty()) {
+        const int y = r.top + (r.bottom - r.top - glyph.height) / 2 + offset;
+        const Colour transparent = TransparentColour(glyph);
+        DrawPicture(dc, enabled ? glyph : Greyed(glyph, transparent), x, y, transparent);
         x += glyphWidth + gap;
     }
     if (!caption.empty()) {

@@ -8,7 +8,7 @@
 
 #include <functional>
 
-#include "util/zt_Graph.h"
+#include "util/ScalablePicture.h"
 #include "win/Control.h"
 
 namespace win {
@@ -16,7 +16,7 @@ namespace win {
 struct SpeedButtonParams {
     WIN_CONTROL_PARAMS
     std::string caption{};
-    Picture glyph{};
+    ScalablePicture glyph{};
     bool flat = true;
     int groupIndex = 0;
     bool down = false;
@@ -32,9 +32,10 @@ class SpeedButton : public Control {
     bool Create(const SpeedButtonParams& params);
 
     // The glyph is drawn transparent in the colour of its bottom-left pixel, greyed when
-    // the button is disabled; an empty glyph shows nothing.
-    const Picture& Glyph() const { return glyph_; }
-    void SetGlyph(const Picture& glyph);
+    // the button is disabled, at the form's DPI; an empty glyph shows nothing. Glyph gives the
+    // 96-DPI picture.
+    const Picture& Glyph() const { return glyph_.Design(); }
+    void SetGlyph(const ScalablePicture& glyph);
 
     // Buttons on the same parent with the same non-zero GroupIndex are exclusive: setting one
     // down releases the others. Setting Down runs no OnClick.
@@ -46,6 +47,7 @@ class SpeedButton : public Control {
     bool AllowAllUp() const { return allowAllUp_; }
     void SetAllowAllUp(bool allow) { allowAllUp_ = allow; }
     bool Flat() const { return flat_; }
+    bool ShowsCaption() const { return showCaption_; }
 
     // A click: a grouped button goes down first (or toggles), then OnClick runs.
     void Click();
@@ -77,7 +79,7 @@ class SpeedButton : public Control {
     // The window of a tab stop (SpeedButtonWindow.cpp).
     bool CreateTabStop(const ControlParams& params, std::string_view caption);
     bool PushLike() const { return groupIndex_ == 0; }
-    Picture glyph_;
+    ScalablePicture glyph_;
     int groupIndex_ = 0;
     bool down_ = false;
     bool allowAllUp_ = false;

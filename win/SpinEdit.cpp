@@ -52,6 +52,11 @@ bool SpinEdit::Create(const SpinEditParams& params) {
     return true;
 }
 
+void SpinEdit::DpiChanged() {
+    // The edit stands at its whole width again: the buddy takes its part of it anew.
+    if (upDown_) ::SendMessageW(upDown_, UDM_SETBUDDY, reinterpret_cast<WPARAM>(Handle()), 0);
+}
+
 int SpinEdit::Value() const {
     return SpinValueFromText(Text(), min_, max_);
 }

@@ -31,6 +31,7 @@ class SpinEdit : public Edit {
 
   protected:
     std::optional<LRESULT> WindowMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+    void DpiChanged() override;
 
   private:
     bool AcceptsChar(wchar_t c) const;

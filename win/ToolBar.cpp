@@ -25,11 +25,15 @@ bool ToolBar::Create(const ToolBarParams& params) {
 }
 
 void ToolBar::SetImages(ImageList* images, ImageList* disabledImages) {
+    images_ = images;
+    disabledImages_ = disabledImages;
     if (!Exists()) return;
     if (images) {
+        images->SetDpi(Dpi());
         ::SendMessageW(Handle(), TB_SETBITMAPSIZE, 0,
                        MAKELPARAM(images->Width(), images->Height()));
     }
+    if (disabledImages) disabledImages->SetDpi(Dpi());
     ::SendMessageW(Handle(), TB_SETIMAGELIST, 0,
                    reinterpret_cast<LPARAM>(images ? images->Handle() : nullptr));
     ::SendMessageW(Handle(), TB_SETDISABLEDIMAGELIST, 0,
@@ -40,9 +44,14 @@ void ToolBar::SetButtonSize(int width, int height) {
     buttonWidth_ = width;
     buttonHeight_ = height;
     if (!Exists()) return;
-    ::SendMessageW(Handle(), TB_SETBUTTONSIZE, 0, MAKELPARAM(width, height));
+    ::SendMessageW(Handle(), TB_SETBUTTONSIZE, 0, MAKELPARAM(Scaled(width), Scaled(height)));
     ::SendMessageW(Handle(), TB_AUTOSIZE, 0, 0);
     ::InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void ToolBar::DpiChanged() {
+    SetImages(images_, disabledImages_);
+    SetButtonSize(buttonWidth_, buttonHeight_);
 }
 
 ToolButton ToolBar::Add(const ToolButtonParams& params) {
@@ -70,7 +79,8 @@ ToolButton ToolBar::Add(const ToolButtonParams& params) {
     const int id = item->id;
     buttons_.push_back(std::move(item));
     // Adding a button can reset the size to the pictures' size.
-    ::SendMessageW(Handle(), TB_SETBUTTONSIZE, 0, MAKELPARAM(buttonWidth_, buttonHeight_));
+    ::SendMessageW(Handle(), TB_SETBUTTONSIZE, 0,
+                   MAKELPARAM(Scaled(buttonWidth_), Scaled(buttonHeight_)));
     return ToolButton(this, id);
 }
 

@@ -54,9 +54,10 @@ class ToolButton {
 
 struct ToolBarParams {
     WIN_CONTROL_PARAMS
-    int buttonWidth = 23;
+    int buttonWidth = 23;  // 96-DPI figures, as every size
     int buttonHeight = 22;
-    ImageList* images = nullptr;          // must outlive the tool bar
+    // Both must outlive the tool bar, which makes them for its DPI.
+    ImageList* images = nullptr;
     ImageList* disabledImages = nullptr;  // greyed pictures for disabled buttons
 };
 
@@ -87,9 +88,12 @@ class ToolBar : public Control {
     std::optional<LRESULT> ReflectCommand(int id, int code) override;
     std::optional<LRESULT> ReflectNotify(NMHDR& header) override;
     std::optional<LRESULT> WindowMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+    void DpiChanged() override;
 
   private:
     std::vector<std::unique_ptr<Item>> buttons_;
+    ImageList* images_ = nullptr;
+    ImageList* disabledImages_ = nullptr;
     std::wstring hintBuffer_;
     int nextId_ = 1;
     int buttonWidth_ = 23;

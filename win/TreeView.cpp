@@ -11,11 +11,18 @@ bool TreeView::Create(const TreeViewParams& params) {
     if (params.hotTrack) style |= TVS_TRACKSELECT;
     if (!params.toolTips) style |= TVS_NOTOOLTIPS;
     if (!CreateWindowFor(CommonParams(params), WC_TREEVIEWW, style, 0)) return false;
-    if (params.images && params.images->Handle()) {
-        TreeView_SetImageList(Handle(), params.images->Handle(), TVSIL_NORMAL);
-    }
-    if (params.indent > 0) TreeView_SetIndent(Handle(), params.indent);
+    images_ = params.images;
+    indent_ = params.indent;
+    DpiChanged();
     return true;
+}
+
+void TreeView::DpiChanged() {
+    if (images_ && images_->Handle()) {
+        images_->SetDpi(Dpi());
+        TreeView_SetImageList(Handle(), images_->Handle(), TVSIL_NORMAL);
+    }
+    if (indent_ > 0) TreeView_SetIndent(Handle(), Scaled(indent_));
 }
 
 void TreeView::Clear() {

@@ -16,10 +16,10 @@ using TreeNode = HTREEITEM;
 
 struct TreeViewParams {
     WIN_CONTROL_PARAMS
-    const ImageList* images = nullptr;  // must outlive the tree
-    int indent = 0;                     // pixels per level; 0 keeps the control's own
-    bool hotTrack = false;              // the node under the mouse is underlined
-    bool toolTips = false;              // captions too long to show pop up
+    ImageList* images = nullptr;  // must outlive the tree, which makes it for its DPI
+    int indent = 0;               // pixels per level; 0 keeps the control's own
+    bool hotTrack = false;        // the node under the mouse is underlined
+    bool toolTips = false;        // captions too long to show pop up
 };
 
 class TreeView : public Control {
@@ -63,8 +63,11 @@ class TreeView : public Control {
     std::optional<LRESULT> ReflectNotify(NMHDR& header) override;
     std::optional<LRESULT> WindowMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     bool WantsKey(WPARAM vk) const override;
+    void DpiChanged() override;
 
   private:
+    ImageList* images_ = nullptr;
+    int indent_ = 0;
     POINT lastDown_{-1, -1};  // where the left button went down (NM_CLICK carries no point)
 };
 

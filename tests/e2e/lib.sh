@@ -258,6 +258,19 @@ e2e_crop() {
   convert "$E2E_DIR/screen.png" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage -strip "$2"
 }
 
+# e2e_shot WINDOW OUT: the window's picture once two in a row agree (what was asked is painted).
+e2e_shot() {
+  local previous="$E2E_DIR/previous.png"
+  rm -f "$previous"
+  for _ in $(seq 40); do
+    sleep 0.3
+    e2e_crop "$1" "$2"
+    cmp -s "$2" "$previous" && return 0
+    cp "$2" "$previous"
+  done
+  echo "no steady picture of $2"
+}
+
 # hexdouble NUMBER: the bytes of the 8-byte double nearest to NUMBER as the registry shows a
 # REG_BINARY, "000000000000E03F" for 0.5.
 hexdouble() { python3 -c "import struct,sys; print(struct.pack('<d', float(sys.argv[1])).hex().upper())" "$1"; }

@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "ui/Artwork.h"
+#include "util/PictureOps.h"
 
 namespace {
 
@@ -159,6 +162,43 @@ TEST(ArtworkPictures, KeyedAtTheCornersAndDistinct) {
     EXPECT_EQ(splash.width, 118);
     EXPECT_EQ(splash.height, 156);
     EXPECT_TRUE(AppIcon(0).Empty());
+}
+
+// Drawn again at 150 % and 200 %: each picture has its size scaled, keeps its key colour at the
+// bottom-left (where the controls take the transparent colour from), and, at twice the size taken
+// back down to its design size, looks like its design picture: the whole drawing was scaled.
+TEST(ArtworkScaled, EveryPictureIsDrawnAtTheScaleAsked) {
+    const struct {
+        const char* name;
+        PictureDrawer draw;
+    } cases[] = {
+        {"flag", [](double s) { return SmallFlag(13, s); }},
+        {"square flag", [](double s) { return SmallFlag(18, s); }},
+        {"tool picture", [](double s) { return ToolbarPicture(ToolPicture::List, s); }},
+        {"menu picture", [](double s) { return MenuPictureOf(MenuPicture::SaveWeb, s); }},
+        {"splash", [](double s) { return SplashPicture(s); }},
+    };
+    for (const auto& c : cases) {
+        const Picture design = c.draw(1.0);
+        for (const double scale : {1.5, 2.0}) {
+            SCOPED_TRACE(std::string(c.name) + " at " + std::to_string(scale));
+            const Picture scaled = c.draw(scale);
+            ASSERT_EQ(scaled.width, ScaledSize(design.width, scale));
+            ASSERT_EQ(scaled.height, ScaledSize(design.height, scale));
+            EXPECT_EQ(TransparentColour(scaled), TransparentColour(design));
+            // At 150 % edges fall on half pixels of the design, so only twice the size compares.
+            if (scale != 2.0) continue;
+            const Picture back = ResampleArea(scaled, design.width, design.height);
+            long long difference = 0;
+            for (std::size_t i = 0; i < design.pixels.size(); ++i) {
+                for (int shift : {0, 8, 16}) {
+                    difference += std::abs(static_cast<int>((design.pixels[i] >> shift) & 0xFF) -
+                                           static_cast<int>((back.pixels[i] >> shift) & 0xFF));
+                }
+            }
+            EXPECT_LT(difference / static_cast<long long>(3 * design.pixels.size()), 8);
+        }
+    }
 }
 
 TEST(ArtworkPainter, KeepsKeyEdgesHardAndStaysInsideTheClip) {

@@ -60,7 +60,7 @@ struct RateCase {
     Bits bits;
 };
 
-const RateCase kRates[] = {
+const RateCase kRateCases[] = {
     {1.0L, "1", 0, "1", {0x3FFF, 0x8000000000000000}},
     {40.3399L, "403399", -4, "40,3399", {0x4004, 0xA15C0EBEDFA43FE6}},
     {2.20371L, "220371", -5, "2,20371", {0x4000, 0x8D0995AAF78FEEF6}},
@@ -85,7 +85,7 @@ const RateCase kRates[] = {
 TEST(ExactDecimalRates, LiteralsConversionAndParsingGiveTheTableBits) {
     const Separators comma{",", "."};
     const Separators point{".", ","};
-    for (const RateCase& rate : kRates) {
+    for (const RateCase& rate : kRateCases) {
         SCOPED_TRACE(rate.commaText);
         EXPECT_EQ(Hex(BitsOf(rate.literal)), Hex(rate.bits));
 

@@ -17,7 +17,7 @@ using testkeys::Pump;
 
 constexpr Colour kBlue = MakeColour(0, 0, 255);
 constexpr Colour kPurple = MakeColour(128, 0, 128);
-constexpr Colour kNavy = MakeColour(0, 0, 128);
+constexpr Colour kTextNavy = MakeColour(0, 0, 128);
 
 class LinkLabelTest : public ::testing::Test {
   protected:
@@ -32,7 +32,7 @@ class LinkLabelTest : public ::testing::Test {
                                   .name = "ntLinkLabelWeb",
                                   .x = 10,
                                   .y = 10,
-                                  .textColour = kNavy,
+                                  .textColour = kTextNavy,
                                   .caption = "https://www.valomat.example",
                                   .link = "https://www.valomat.example",
                                   .transparent = true}));
@@ -131,7 +131,7 @@ TEST_F(LinkLabelTest, FourShellRulesInTheirOrder) {
 
 TEST_F(LinkLabelTest, FontsFollowTheMouseAndTheClick) {
     // Until the mouse has been over it, the label shows its own font.
-    EXPECT_EQ(label.TextColour(), kNavy);
+    EXPECT_EQ(label.TextColour(), kTextNavy);
     EXPECT_FALSE(label.Used());
 
     SendMessageW(label.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));

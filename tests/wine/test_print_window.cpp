@@ -520,7 +520,7 @@ TEST_F(PrintWindowTest, RowsAreDrawnWithTheirColumnsFlagsAndSelection) {
     const COLORREF window = GetSysColor(COLOR_WINDOW);
     const COLORREF silver = win::ToColorRef(kFlagBackground);
     const auto draw = [&](RowPicture& row, int index, bool selected) {
-        win::SelectGuard font(row.Dc(), win::SharedFont(print->ListBox_PrintList.Font()));
+        win::SelectGuard font(row.Dc(), print->ListBox_PrintList.DrawFont());
         print->ListBox_PrintListDrawItem(index, row.Dc(), rect, {selected, false});
     };
 

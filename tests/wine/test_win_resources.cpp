@@ -82,10 +82,11 @@ TEST(WinGdi, SystemColoursFollowTheScheme) {
     EXPECT_EQ(win::ToColorRef(win::clBtnFace), GetSysColor(COLOR_BTNFACE));
     EXPECT_EQ(win::ToColorRef(win::clInfoBk), GetSysColor(COLOR_INFOBK));
     EXPECT_EQ(win::ToColorRef(MakeColour(0, 0, 128)), RGB(0, 0, 128));
-    EXPECT_EQ(win::SharedFont({.face = "Arial", .height = -29, .bold = true}),
-              win::SharedFont({.face = "Arial", .height = -29, .bold = true}));
-    EXPECT_NE(win::SharedFont({.face = "Arial", .height = -29}),
-              win::SharedFont({.face = "Arial", .height = -24}));
+    const win::FontSpec title{.face = "Arial", .height = -29, .bold = true};
+    EXPECT_EQ(win::SharedFont(title, 96), win::SharedFont(title, 96));
+    EXPECT_NE(win::SharedFont(title, 96), win::SharedFont(title, 144));
+    EXPECT_NE(win::SharedFont({.face = "Arial", .height = -29}, 96),
+              win::SharedFont({.face = "Arial", .height = -24}, 96));
 }
 
 TEST(WinImageList, MaskedPixelsTakeTheBackgroundWhenReadBack) {
