@@ -13,7 +13,9 @@ std::string ShortcutText(const Shortcut& shortcut, const std::string& shiftName)
     if (shortcut.shift) text += shiftName + "+";
     if (shortcut.alt) text += "Alt+";
     if (shortcut.key >= kKeyF1 && shortcut.key < kKeyF1 + 24) {
-        text += "F" + std::to_string(shortcut.key - kKeyF1 + 1);
+        // Appended apart: GCC 12's optimiser warns of an impossible length on "F" + string.
+        text += 'F';
+        text += std::to_string(shortcut.key - kKeyF1 + 1);
     } else {
         text += static_cast<char>(shortcut.key);
     }
