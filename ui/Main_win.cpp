@@ -169,11 +169,13 @@ void TForm_Main::ClipboardChanged() {
         PostMessageW(Handle(), kClipboardFlagMessage, 0, 0);
         return;
     }
+    // Our write's own notice, or another program's taken while the write waits on the old
+    // owner: the write reads the clipboard once it is done.
+    if (writingClipboard_) return;
     ClipboardNotice notice = ReadClipboardNotice();
     if (auto amount = watch_.AmountToConvert(notice, Rec.Letters, env_.separators)) {
         Edit_Van.SetText(FormatGeneral(*amount, env_.separators));
         Convert(true);
-        // Writing runs this handler again, nested; that notice is our own and converts nothing.
         writingClipboard_ = true;
         if (win::clipboard::WriteText(Edit_Naar.Text())) {
             ownWriteSequence_ = win::clipboard::SequenceNumber();

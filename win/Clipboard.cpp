@@ -11,6 +11,10 @@
 namespace win {
 
 ClipboardGuard::ClipboardGuard(HWND owner) noexcept {
+    if (owner && ::GetOpenClipboardWindow() == owner) {
+        open_ = nested_ = true;
+        return;
+    }
     // Another program (or Wine's X11 bridge) may hold the clipboard for a moment.
     for (int attempt = 0; attempt < 10; ++attempt) {
         if (::OpenClipboard(owner)) {

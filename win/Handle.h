@@ -152,7 +152,7 @@ class ClipboardGuard {
   public:
     explicit ClipboardGuard(HWND owner) noexcept;
     ~ClipboardGuard() {
-        if (open_) ::CloseClipboard();
+        if (open_ && !nested_) ::CloseClipboard();
     }
     ClipboardGuard(const ClipboardGuard&) = delete;
     ClipboardGuard& operator=(const ClipboardGuard&) = delete;
@@ -161,6 +161,9 @@ class ClipboardGuard {
 
   private:
     bool open_ = false;
+    // Already open for the same window, by a guard further out: that one closes it (a notice
+    // handled while a write waits on the old owner would otherwise close it under the write).
+    bool nested_ = false;
 };
 
 // GlobalLock / GlobalUnlock; Get() is null when the lock failed.

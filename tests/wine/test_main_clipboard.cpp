@@ -2,8 +2,11 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <atomic>
+#include <cstring>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "ui/Main_win.h"
@@ -62,6 +65,42 @@ TEST_F(MainClipboardTest, PrefixAndAmountAreConvertedOnTheClipboardAndRecordedOn
     Sleep(static_cast<DWORD>(ClipboardWatch::kRepeatWindowMs));
     Copy(L"VL100");
     EXPECT_EQ(sink.entries.size(), 2u);
+}
+
+TEST_F(MainClipboardTest, AnAnnouncementWhileTheResultIsWrittenLeavesTheResult) {
+    Open();
+    // Another program on a thread of its own, as Wine's X11 bridge is: it announces one copy
+    // twice before this thread looks, and the second notice comes while the result is
+    // written (emptying the clipboard waits on the copy's owner, and takes notices meanwhile).
+    HANDLE copied = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    std::atomic<bool> done = false;
+    std::thread bridge([&] {
+        HWND owner = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                     nullptr, nullptr);
+        for (int i = 0; i < 2; ++i) {
+            if (!OpenClipboard(owner)) continue;
+            EmptyClipboard();
+            HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, sizeof L"VL100");
+            std::memcpy(GlobalLock(memory), L"VL100", sizeof L"VL100");
+            GlobalUnlock(memory);
+            SetClipboardData(CF_UNICODETEXT, memory);
+            CloseClipboard();
+        }
+        SetEvent(copied);
+        for (const ULONGLONG end = GetTickCount64() + 10000; !done && GetTickCount64() < end;) {
+            MSG msg;
+            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+            Sleep(5);
+        }
+        DestroyWindow(owner);
+    });
+    WaitForSingleObject(copied, 10000);  // without taking the notices yet
+    Pump();
+    done = true;
+    bridge.join();
+    CloseHandle(copied);
+    EXPECT_EQ(Clipboard(), "2,48");
+    EXPECT_EQ(sink.entries.size(), 1u);
 }
 
 TEST_F(MainClipboardTest, TextsThatAreNotThePrefixAndAnAmountChangeNothing) {

@@ -73,6 +73,19 @@ TEST(Clipboard, TextWithoutTerminatorIsReadOnlyUpToItsBlock) {
     EXPECT_EQ(read->find_first_not_of('9'), std::string::npos);
 }
 
+TEST(Clipboard, AGuardInsideAnotherForTheSameWindowLeavesTheClipboardOpen) {
+    {
+        win::ClipboardGuard outer(TestOwner());
+        ASSERT_TRUE(outer.IsOpen());
+        {
+            win::ClipboardGuard inner(TestOwner());
+            EXPECT_TRUE(inner.IsOpen());
+        }
+        EXPECT_EQ(GetOpenClipboardWindow(), TestOwner());
+    }
+    EXPECT_EQ(GetOpenClipboardWindow(), nullptr);
+}
+
 TEST(Clipboard, RegisteredFormatsAreFoundByName) {
     EXPECT_FALSE(win::clipboard::IsFormatAvailable(""));
     ASSERT_TRUE(win::clipboard::WriteText("1"));
