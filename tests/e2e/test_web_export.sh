@@ -8,6 +8,7 @@
 # stay.
 source "$(dirname "$0")/lib.sh"
 exe=$1
+E2E_INFO_TOOL="$(dirname "$exe")/window_info.exe"
 e2e_tmp
 e2e_fresh nl_BE.UTF-8
 convert -size 20x20 xc:green "BMP3:$E2E_DIR/own.bmp"
@@ -66,9 +67,16 @@ save_as() {
   wait_until 10 has_focus "$dialog" || true
   # Pasted, not typed: a key that xdotool maps for a character beyond the keyboard's may be
   # mapped back before Wine translates it, on a busy machine.
-  printf '%s' "$2" | xclip -selection clipboard
-  wait_until 10 clipboard_is "$2" || true
-  xdotool key ctrl+a ctrl+v Return
+  local want=$2
+  printf '%s' "$want" | xclip -selection clipboard
+  wait_until 10 clipboard_is "$want" || true
+  # Wine takes the X clipboard over when it hears of the copy, which a busy machine delays:
+  # the name box is read back, and pasted into again while it lacks the path.
+  for try in 1 2 3; do
+    xdotool key ctrl+a ctrl+v
+    wait_until 3 eval 'read_info "Resultaten opslaan" && [ "$(shows "$want")" = yes ]' && break
+  done
+  xdotool key Return
   if [ "${3:-}" = replace ]; then
     # The question comes in a box of its own, which takes the focus from the dialog.
     wait_until 10 eval '! has_focus "$dialog"' || true
