@@ -63,8 +63,8 @@ dialog=$(e2e_wait_window Preferences)
 xdotool mousemove 0 0
 xdotool key --delay 120 ctrl+Tab ctrl+Tab ctrl+Tab
 line_says() { wait_info Preferences && [ "$(shows "$1")" = yes ]; }
-wait_until 10 line_says "Get ECB rates" || { echo "no rates button"; exit 1; }
-click_text "Get ECB rates"
+wait_until 10 line_says "Get &ECB rates" || { echo "no rates button"; exit 1; }
+click_text "Get &ECB rates"
 xdotool mousemove 0 0
 wait_until 20 line_says "ECB reference rates of 04/12/2026" || { echo "no rates"; exit 1; }
 settled docs/options-variable-ecb-en.png

@@ -32,11 +32,9 @@ for lang in nl:nl_BE.UTF-8 en:en_GB.UTF-8; do
   xdotool mousemove 0 0
   sleep 1.5
   crop "$VALOMAT_WIN" "docs/main-list-${lang%%:*}.png"
-  e2e_focus 126 40  # the tool bar's list button
-  xdotool mousemove 0 0
-  sleep 0.8
-  crop "$VALOMAT_WIN" "docs/main-compact-${lang%%:*}.png"
-  e2e_focus 126 40
+  xdotool key ctrl+l  # the list button's shortcut: the compact view
+  e2e_shot "$VALOMAT_WIN" "docs/main-compact-${lang%%:*}.png"
+  xdotool key ctrl+l
   e2e_close
 done
 ls -la docs/*.png
