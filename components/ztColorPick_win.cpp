@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cwctype>
 #include <optional>
+#include <utility>
 
 #include "win/Application.h"
 #include "win/Gdi.h"
@@ -118,25 +119,15 @@ void TztColorForm::MouseDown(int x, int y) {
 }
 
 bool TztColorForm::KeyDown(WPARAM key) {
+    static constexpr std::pair<WPARAM, GridKey> kMoves[] = {
+        {VK_LEFT, GridKey::Left}, {VK_RIGHT, GridKey::Right}, {VK_UP, GridKey::Up},
+        {VK_DOWN, GridKey::Down}, {VK_HOME, GridKey::Home},   {VK_END, GridKey::End}};
+    for (const auto& [vk, move] : kMoves) {
+        if (key != vk) continue;
+        SetHot(MoveHotCell(hot_, move));
+        return true;
+    }
     switch (key) {
-        case VK_LEFT:
-            SetHot(MoveHotCell(hot_, GridKey::Left));
-            return true;
-        case VK_RIGHT:
-            SetHot(MoveHotCell(hot_, GridKey::Right));
-            return true;
-        case VK_UP:
-            SetHot(MoveHotCell(hot_, GridKey::Up));
-            return true;
-        case VK_DOWN:
-            SetHot(MoveHotCell(hot_, GridKey::Down));
-            return true;
-        case VK_HOME:
-            SetHot(MoveHotCell(hot_, GridKey::Home));
-            return true;
-        case VK_END:
-            SetHot(MoveHotCell(hot_, GridKey::End));
-            return true;
         case VK_RETURN:
         case VK_SPACE:
             Act(KeyAction(hot_));

@@ -134,6 +134,22 @@ click_in() {
 clipboard() { timeout 2 xclip -o -selection clipboard 2>/dev/null || true; }
 clipboard_is() { [ "$(clipboard)" = "$1" ]; }
 
+# paste_text WINDOW TEXT: pastes TEXT over the focused box of the window titled WINDOW, as
+# window_info finds it. Pasted, not typed: xdotool may map a key for a character beyond the
+# keyboard's back before Wine translates it. Wine takes an X copy over when it hears of it, which
+# a busy machine delays: the window is read back, and the box pasted into again while it lacks
+# the text.
+paste_text() {
+  local window=$1 want=$2 try
+  printf '%s' "$want" | xclip -selection clipboard >/dev/null 2>&1
+  wait_until 10 clipboard_is "$want" || true
+  for try in 1 2 3; do
+    xdotool key ctrl+a ctrl+v
+    wait_until 3 eval 'read_info "$window" && [ "$(shows "$want")" = yes ]' && return 0
+  done
+  return 1
+}
+
 # e2e_close: Alt+F4 on the main window; waits for the process and every other Wine process of
 # the prefix to end.
 e2e_close() {

@@ -11,19 +11,10 @@ e2e_tmp
 e2e_fresh nl_BE.UTF-8
 e2e_start "$exe"
 
-# paste_into X Y TEXT: clicks the edit box at X Y and pastes TEXT over its content (the
-# clipboard carries characters that typed keys under Wine may not).
+# paste_into X Y TEXT: clicks the edit box at X Y and pastes TEXT over its content.
 paste_into() {
-  local want=$3 try
-  printf '%s' "$want" | xclip -selection clipboard
-  wait_until 10 clipboard_is "$want"
   xdotool mousemove "$1" "$2" click 1
-  # Wine takes the X clipboard over when it hears of the copy, which a busy machine delays:
-  # the box is read back, and pasted into again while it lacks the text.
-  for try in 1 2 3; do
-    xdotool key ctrl+a ctrl+v
-    wait_until 3 eval 'read_info "$own" && [ "$(shows "$want")" = yes ]' && return 0
-  done
+  paste_text "$own" "$3" || true
 }
 
 # The options button of the tool bar, then Ctrl+Tab three times to "Variabele munten".

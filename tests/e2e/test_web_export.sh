@@ -65,17 +65,7 @@ save_as() {
   window_shown 'Resultaten opslaan' || { echo "no save dialog"; return 1; }
   local dialog; dialog=$(window_named 'Resultaten opslaan')
   wait_until 10 has_focus "$dialog" || true
-  # Pasted, not typed: a key that xdotool maps for a character beyond the keyboard's may be
-  # mapped back before Wine translates it, on a busy machine.
-  local want=$2
-  printf '%s' "$want" | xclip -selection clipboard
-  wait_until 10 clipboard_is "$want" || true
-  # Wine takes the X clipboard over when it hears of the copy, which a busy machine delays:
-  # the name box is read back, and pasted into again while it lacks the path.
-  for try in 1 2 3; do
-    xdotool key ctrl+a ctrl+v
-    wait_until 3 eval 'read_info "Resultaten opslaan" && [ "$(shows "$want")" = yes ]' && break
-  done
+  paste_text 'Resultaten opslaan' "$2" || true
   xdotool key Return
   if [ "${3:-}" = replace ]; then
     # The question comes in a box of its own, which takes the focus from the dialog.

@@ -1,0 +1,21 @@
+# Fails when the program imports a library beyond the ones it needs for its first window: the
+# others are delay-loaded, and one imported directly again would cost the start-up its loading.
+# Run with cmake -P and -DOBJDUMP=... -DEXE=... -DEXPECTED="ADVAPI32.dll;..."
+execute_process(COMMAND ${OBJDUMP} -p ${EXE} OUTPUT_VARIABLE headers RESULT_VARIABLE failed)
+if(failed)
+  message(FATAL_ERROR "cannot read ${EXE}")
+endif()
+string(REGEX MATCHALL "DLL Name: [^\n]+" lines "${headers}")
+set(imported "")
+foreach(line ${lines})
+  string(REGEX REPLACE "DLL Name: " "" dll "${line}")
+  string(TOLOWER "${dll}" dll)
+  list(APPEND imported "${dll}")
+endforeach()
+list(SORT imported)
+string(TOLOWER "${EXPECTED}" expected)
+list(SORT expected)
+if(NOT imported STREQUAL expected)
+  message(FATAL_ERROR "valomat.exe imports ${imported}, not ${expected}")
+endif()
+message(STATUS "imports: ${imported}")
